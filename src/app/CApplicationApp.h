@@ -1,0 +1,62 @@
+// The application object: brings the process-wide services up in their fixed order, keeps a
+// second copy from running, runs the main window and shuts the services down again.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/Settings.h"
+#include "app/SkinPaths.h"
+
+namespace lumicord {
+
+class CApplicationHooks;
+class CSingleInstanceLock;
+
+constexpr const char* kInstanceMutexName = "Brimla_Lumicord";
+
+class CApplicationApp {
+public:
+    // `instanceName` names the single-instance lock; `programDirectory` overrides the
+    // executable's folder (tests), and must end in '/'.
+    explicit CApplicationApp(CApplicationHooks& hooks,
+                             std::string instanceName = kInstanceMutexName,
+                             std::string programDirectory = {});
+    ~CApplicationApp();
+    CApplicationApp(const CApplicationApp&) = delete;
+    CApplicationApp& operator=(const CApplicationApp&) = delete;
+
+    // Runs start-up and, when it succeeds, the main window to its end. Always false: either
+    // start-up failed or the main window has already run.
+    bool InitInstance();
+    // Stops the sockets layer, COM and graphics (harmless when they never started), then the
+    // framework. Returns the framework's exit code.
+    int ExitInstance();
+
+    // The program directory, ending in '/'.
+    const std::string& ProgramDirectory() const { return m_programDirectory; }
+    const CSettings& Settings() const { return m_settings; }
+    const CSkinPaths& SkinPaths() const { return m_skinPaths; }
+
+    // True once step 11 ran: the main window was shown and has ended.
+    bool MainWindowRan() const { return m_mainWindowRan; }
+    int ExitInstanceCount() const { return m_exitCount; }
+
+private:
+    void LoadLanguage();
+    void LoadSettings();
+    void ObtainServices();
+
+    CApplicationHooks& m_hooks;
+    std::string m_instanceName;
+    std::string m_programDirectory;
+    std::unique_ptr<CSingleInstanceLock> m_instanceLock;
+    std::uintptr_t m_graphicsToken = 0;
+    CSettings m_settings;
+    CSkinPaths m_skinPaths;
+    bool m_mainWindowRan = false;
+    int m_exitCount = 0;
+};
+
+} // namespace lumicord
