@@ -1,0 +1,58 @@
+// One capture handle on the chosen adapter's pcap device: how the discovery sender, the
+// capture thread and each transmitter open it, filter it, send and read frames.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "link/LinkFrame.h"
+#include "link/MacText.h"
+
+typedef struct pcap pcap_t;
+
+namespace lumicord {
+
+// Who opens the endpoint; decides the capture buffer size.
+enum class EndpointUse {
+    DiscoverySender, // 1 ms timeout, one frame sent, closed
+    Capture,         // 1 ms timeout, every reply addressed to the adapter
+    Transmitter,     // 100 ms timeout, non-blocking, one device's frames
+};
+
+enum class ReceiveResult { Frame, Timeout, Error };
+
+class CLinkEndpoint {
+public:
+    // Opens `device` (snaplen 65536, promiscuous, immediate mode, the read timeout and the
+    // buffer size of `use`). Null when the device cannot be opened.
+    static std::unique_ptr<CLinkEndpoint> Open(const std::string& device, int readTimeoutMs,
+                                               EndpointUse use);
+    ~CLinkEndpoint();
+    CLinkEndpoint(const CLinkEndpoint&) = delete;
+    CLinkEndpoint& operator=(const CLinkEndpoint&) = delete;
+
+    // Compiles (optimised, with the device's netmask or 0) and installs `expression`.
+    // Failures are not reported to the user; the result says whether it was installed.
+    bool SetFilter(const std::string& expression);
+    bool SetNonBlocking(bool on);
+
+    // Sends exactly 1286 bytes. A failure is not reported; the result says how it went.
+    bool Send(const LinkFrame& frame);
+
+    // Reads one frame into `frame` (zeroed, zero padded or cut at 1286 bytes).
+    ReceiveResult Receive(LinkFrame& frame);
+
+    // A descriptor that becomes readable when a frame is waiting; -1 when there is none.
+    int SelectableFd() const;
+
+private:
+    explicit CLinkEndpoint(pcap_t* handle);
+    pcap_t* m_handle;
+};
+
+// "ether dst " + adapter MAC in lower case + "and ether proto 0x6262"
+std::string CaptureFilterExpression(const MacAddress& adapterMac);
+// "ether src " + device MAC in upper case + "and ether proto 0x6262"
+std::string TransmitterFilterExpression(const MacAddress& deviceMac);
+
+} // namespace lumicord

@@ -1,0 +1,70 @@
+// The device result store: one row per device found in this run, keyed by its MAC text, with
+// what discovery reported and the status of each operation pushed to it. Every operation holds
+// the store's one lock for its whole database work, so any thread may call it.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <mutex>
+#include <string>
+
+#include "link/ApDiscoverStu.h"
+#include "records/CADODatabase.h"
+#include "records/CADORecordset.h"
+#include "records/OperateStatus.h"
+
+namespace lumicord {
+
+struct ap_info_stu {
+    char mac[18];
+    char date[34];
+    std::int32_t para_status;
+    std::int32_t logo_status;
+    std::int32_t antitheft_status;
+    char ssid2[34];
+    char ssid5[34];
+    char wpakey2[66];
+    char wpakey5[66];
+};
+
+enum SortKey : int {
+    SortByMac = 2,
+    SortByResult = 3,
+};
+
+class CSqlManagement {
+public:
+    // Opens a fresh store in `databasePath` (the file is deleted first, and again at
+    // destruction).
+    explicit CSqlManagement(std::string databasePath);
+    virtual ~CSqlManagement();
+    CSqlManagement(const CSqlManagement&) = delete;
+    CSqlManagement& operator=(const CSqlManagement&) = delete;
+
+    // The process's store in <program directory>data.mdb, created on first call.
+    static CSqlManagement& Instance();
+    // Destroys the process's store (idempotent); the application calls it at shutdown.
+    static void DestroyInstance();
+
+    bool AddDevice(ap_discover_stu device);
+    bool SetParaStatus(const std::string& mac, int code);
+    bool SetLogoStatus(const std::string& mac, int code);
+    bool SetAntiTheftStatus(const std::string& mac, int code);
+    bool SetResult(const std::string& mac, int result);
+    DeviceResult GetDeviceResult(const std::string& mac);
+    bool ListDevices(std::list<ap_info_stu>& rows, int& rowCount, int& successCount,
+                     int& failCount, bool ascending, int sortKey, const std::u16string& macFilter);
+    bool GetDeviceWireless(ap_info_stu& row, const std::u16string& mac);
+    bool DeleteAll();
+    bool ResetStatuses();
+    bool ExecuteWithRetry(const std::string& sql);
+
+private:
+    CADORecordset m_recordset;
+    CADODatabase m_database;
+    std::recursive_mutex m_lock;
+    std::string m_databasePath;
+    std::string m_connectionString;
+};
+
+} // namespace lumicord
