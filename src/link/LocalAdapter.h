@@ -10,10 +10,10 @@
 namespace lumicord {
 
 struct local_adapter_stu {
-    std::uint8_t listed;            // listing flag; always 0 in the program's copy
-    std::uint8_t address[8];        // the first 6 bytes are the MAC address
-    char description[132];          // NUL-terminated, UTF-8
-    char adapter_name[260];         // the system's adapter name (the interface name)
+    std::uint8_t listed;     // listing flag; always 0 in the program's copy
+    std::uint8_t address[8]; // the first 6 bytes are the MAC address
+    char description[132];   // NUL-terminated, UTF-8
+    char adapter_name[260];  // the system's adapter name (the interface name)
     std::uint8_t not_copied[3];
     std::uint8_t further_data[484]; // copied and not used
     std::uint32_t values[8];        // copied and not used

@@ -52,8 +52,8 @@ public:
     bool SetAntiTheftStatus(const std::string& mac, int code);
     bool SetResult(const std::string& mac, int result);
     DeviceResult GetDeviceResult(const std::string& mac);
-    bool ListDevices(std::list<ap_info_stu>& rows, int& rowCount, int& successCount,
-                     int& failCount, bool ascending, int sortKey, const std::u16string& macFilter);
+    bool ListDevices(std::list<ap_info_stu>& rows, int& rowCount, int& successCount, int& failCount,
+                     bool ascending, int sortKey, const std::u16string& macFilter);
     bool GetDeviceWireless(ap_info_stu& row, const std::u16string& mac);
     bool DeleteAll();
     bool ResetStatuses();
