@@ -187,6 +187,19 @@ TEST_F(DatabaseLayer, EditsNeedAPendingRowAndChangeOnlyTheCurrentOne) {
     EXPECT_EQ(value, 20);
 }
 
+TEST_F(DatabaseLayer, AFailedCommitIsRecordedAndDropsTheRow) {
+    ASSERT_TRUE(m_database.RunStatement("CREATE TABLE u(a int not null)"));
+    CADORecordset rows(m_database);
+    ASSERT_TRUE(rows.OpenQuery("select * from u"));
+    ASSERT_TRUE(rows.BeginNewRow());
+    EXPECT_FALSE(rows.CommitRow());
+    EXPECT_EQ(rows.Mode(), EditNone);
+    EXPECT_EQ(rows.LastErrorCode(), 19); // constraint
+    EXPECT_NE(rows.LastErrorText().find("NOT NULL constraint failed: u.a"), std::string::npos);
+    EXPECT_EQ(rows.CountRows(), 0);
+    EXPECT_TRUE(rows.CommitRow()); // the failed row is gone
+}
+
 TEST_F(DatabaseLayer, RowsOfADistinctQueryAreReadOnly) {
     AddRow(u"a", 1);
     CADORecordset rows(m_database);
