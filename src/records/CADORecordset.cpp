@@ -146,7 +146,7 @@ bool CADORecordset::WriteText(std::string_view field, std::u16string_view text) 
     const int index = FieldIndex(field);
     if (index < 0)
         return false;
-    return WriteValue(index, TextToValue(text, m_rows->Column(index).type));
+    return WriteValue(index, TextToValue(text));
 }
 
 bool CADORecordset::WriteInt(std::string_view field, int value) {
