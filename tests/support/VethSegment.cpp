@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <sched.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,7 +35,8 @@ pid_t ForkExec(const std::vector<std::string>& argv, int netnsFd, const std::str
                         : open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const pid_t pid = fork();
     if (pid == 0) {
-        // Only async-signal-safe calls between fork and exec.
+        // Only async-signal-safe calls between fork and exec. A child outlives no test run.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (netnsFd >= 0 && setns(netnsFd, CLONE_NEWNET) != 0)
             _exit(126);
         if (out >= 0) {
