@@ -12,8 +12,8 @@ using namespace lumicord;
 namespace {
 
 std::string ThreadMac(int index) {
-    char mac[18];
-    std::snprintf(mac, sizeof mac, "02:00:00:00:%02X:%02X", index / 256, index % 256);
+    char mac[32];
+    std::snprintf(mac, sizeof mac, "02:00:00:00:%02X:%02X", (index / 256) & 0xFF, index % 256);
     return mac;
 }
 
