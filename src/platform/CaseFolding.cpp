@@ -3,8 +3,12 @@
 namespace lumicord {
 
 char16_t ToLowerChar(char16_t c) {
-    auto in = [c](char16_t from, char16_t to) { return c >= from && c <= to; };
-    auto plus = [c](int delta) { return static_cast<char16_t>(c + delta); };
+    auto in = [c](char16_t from, char16_t to) {
+        return c >= from && c <= to;
+    };
+    auto plus = [c](int delta) {
+        return static_cast<char16_t>(c + delta);
+    };
     if (in(u'A', u'Z'))
         return plus(0x20);
     if (c < 0xC0)

@@ -46,7 +46,8 @@ std::string ReadFileBytes(const std::string& path) {
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         char buffer[65536];
         while (bytes.size() < CIniFile::kMaxFileBytes) {
-            const std::size_t want = std::min(sizeof buffer, CIniFile::kMaxFileBytes - bytes.size());
+            const std::size_t want =
+                std::min(sizeof buffer, CIniFile::kMaxFileBytes - bytes.size());
             const ssize_t got = ::read(fd, buffer, want);
             if (got <= 0)
                 break;
@@ -60,7 +61,9 @@ std::string ReadFileBytes(const std::string& path) {
 } // namespace
 
 std::u16string DecodeProfileText(std::string_view bytes) {
-    auto byteAt = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    auto byteAt = [&bytes](std::size_t i) {
+        return static_cast<unsigned char>(bytes[i]);
+    };
     const bool le = bytes.size() >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE;
     const bool be = bytes.size() >= 2 && byteAt(0) == 0xFE && byteAt(1) == 0xFF;
     if (le || be) {

@@ -43,7 +43,8 @@ TEST(IniFile, NamesMatchWithoutCaseAndBlanksAroundNamesAndValuesGo) {
         {u"über", u"SCHLÜSSEL", u"wert"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Get(file, c.section, c.key), c.expected) << std::string(c.key.begin(), c.key.end());
+        EXPECT_EQ(Get(file, c.section, c.key), c.expected)
+            << std::string(c.key.begin(), c.key.end());
 }
 
 TEST(IniFile, FirstSectionAndFirstKeyOfANameWin) {
@@ -59,9 +60,8 @@ TEST(IniFile, OnePairOfMatchingQuotesIsStripped) {
     struct Case {
         std::u16string_view key, expected;
     } const cases[] = {
-        {u"a", u"x, y"}, {u"b", u"z"},          {u"c", u"\"\""},
-        {u"d", u"\"open"}, {u"e", u"'mixed\""}, {u"f", u"\""},
-        {u"g", u"\"inner\" text"},
+        {u"a", u"x, y"},     {u"b", u"z"},  {u"c", u"\"\""},           {u"d", u"\"open"},
+        {u"e", u"'mixed\""}, {u"f", u"\""}, {u"g", u"\"inner\" text"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Get(file, u"S", c.key), c.expected);

@@ -10,14 +10,30 @@ TEST(SystemLocale, PosixNamesMapToWindowsLocaleNumbers) {
         const char* name;
         unsigned id;
     } const cases[] = {
-        {"en_US.UTF-8", 1033}, {"en_GB.UTF-8", 2057}, {"zh_CN.UTF-8", 2052}, {"zh_TW.UTF-8", 1028},
-        {"zh_HK", 3076},       {"de_DE@euro", 1031},  {"fr_FR.UTF-8", 1036}, {"es_ES.UTF-8", 3082},
-        {"pt_BR.UTF-8", 1046}, {"pt_PT", 2070},       {"it_IT", 1040},       {"ru_RU.KOI8-R", 1049},
-        {"ja_JP.eucJP", 1041}, {"ko_KR.UTF-8", 1042},
+        {"en_US.UTF-8", 1033},
+        {"en_GB.UTF-8", 2057},
+        {"zh_CN.UTF-8", 2052},
+        {"zh_TW.UTF-8", 1028},
+        {"zh_HK", 3076},
+        {"de_DE@euro", 1031},
+        {"fr_FR.UTF-8", 1036},
+        {"es_ES.UTF-8", 3082},
+        {"pt_BR.UTF-8", 1046},
+        {"pt_PT", 2070},
+        {"it_IT", 1040},
+        {"ru_RU.KOI8-R", 1049},
+        {"ja_JP.eucJP", 1041},
+        {"ko_KR.UTF-8", 1042},
         // Unknown or missing territory: the language's primary locale.
-        {"de_BE", 1031},       {"zh", 2052},          {"pt", 1046},          {"en_XX", 1033},
+        {"de_BE", 1031},
+        {"zh", 2052},
+        {"pt", 1046},
+        {"en_XX", 1033},
         // No language to speak of: English (United States).
-        {"C", 1033},           {"C.UTF-8", 1033},     {"POSIX", 1033},       {"", 1033},
+        {"C", 1033},
+        {"C.UTF-8", 1033},
+        {"POSIX", 1033},
+        {"", 1033},
         {"xx_YY", 1033},
     };
     for (const auto& c : cases)
