@@ -1,9 +1,10 @@
 // Private-profile (INI) files read with the Windows rules: section and key names match without
 // regard to case, white space around names and values is dropped, one pair of matching quotes
-// around a value is removed, a file with a UTF-16 byte-order mark is read as UTF-16 and any
-// other file as UTF-8, and whatever is missing gives the caller's default, cut to the caller's
-// length limit. A file is parsed once into an immutable table, so lookups are const and safe
-// from any number of threads.
+// (single or double) around a value is removed, a file with a UTF-16 byte-order mark is read as
+// UTF-16 and any other file as UTF-8, and whatever is missing gives the caller's default, cut to
+// the caller's length limit. Lines end at CR or LF; lines starting with ';' are comments, and
+// lines without '=' or with an empty name hold no value. A file is parsed once into an
+// immutable table, so lookups are const and safe from any number of threads.
 #pragma once
 
 #include <cstddef>
