@@ -3,6 +3,7 @@
 #include "app/CApplicationHooks.h"
 #include "app/DiagnosticLog.h"
 #include "app/LanguageTables.h"
+#include "app/SettingsFile.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ServiceLayers.h"
 #include "platform/SingleInstanceLock.h"
@@ -72,7 +73,8 @@ void CApplicationApp::LoadLanguage() {
 }
 
 void CApplicationApp::LoadSettings() {
-    // Placeholder until the settings file reader exists: the record keeps its start values.
+    m_settings = ReadSettings(m_programDirectory);
+    m_skinPaths = BuildSkinPaths(m_programDirectory);
 }
 
 void CApplicationApp::ObtainServices() {

@@ -36,6 +36,8 @@ public:
 
     // The program directory, ending in '/'.
     const std::string& ProgramDirectory() const { return m_programDirectory; }
+    // The look of the program from Setting.ini and the skin picture paths; filled at start-up
+    // before the main window is created. Windows read them here.
     const CSettings& Settings() const { return m_settings; }
     const CSkinPaths& SkinPaths() const { return m_skinPaths; }
 

@@ -1,5 +1,9 @@
 #include "app/LanguageTables.h"
 
+#include "platform/CaseFolding.h"
+#include "platform/SystemLocale.h"
+#include "platform/TextConversion.h"
+
 namespace lumicord {
 namespace {
 
@@ -22,9 +26,19 @@ std::u16string ApplyTranslationEscapes(std::u16string text) {
 }
 
 void CLanguageTables::Initialise(const std::string& programDirectory) {
+    Initialise(programDirectory, SystemLocaleId());
+}
+
+void CLanguageTables::Initialise(const std::string& programDirectory, unsigned localeId) {
     m_programDirectory = programDirectory;
-    m_languageName = "English";
-    m_languageFile = m_programDirectory + "Languages/" + m_languageName + ".lng";
+    const std::string folder = m_programDirectory + "Languages/";
+    const std::u16string name =
+        ReadProfileString(folder + "Language.ini", u"LCID", Utf8ToUtf16(std::to_string(localeId)),
+                          u"", kLanguageValueLimit);
+    m_languageName = name.empty() ? "English" : Utf16ToUtf8(name);
+    // A missing or empty file leaves an empty table: every text then stays in English.
+    m_languageFile = folder + m_languageName + ".lng";
+    m_table = CIniFile::Load(m_languageFile);
 }
 
 std::u16string CLanguageTables::TranslateText(const char16_t* text) const {
@@ -34,7 +48,9 @@ std::u16string CLanguageTables::TranslateText(const char16_t* text) const {
 }
 
 std::u16string CLanguageTables::TranslateText(std::u16string_view text) const {
-    return ApplyTranslationEscapes(std::u16string(text));
+    std::u16string found =
+        m_table.GetString(u"ProgramOutStr", ToLower(text), u"", kLanguageValueLimit);
+    return ApplyTranslationEscapes(found.empty() ? std::u16string(text) : std::move(found));
 }
 
 CLanguageTables& CurrentLanguageTables() {

@@ -1,16 +1,25 @@
 // Language tables: every text the program shows passes through TranslateText, which looks the
-// English text up in the language file chosen from the system locale.
+// English text up in the language file chosen from the system locale. The window, menu and
+// combo-box translation of the UI is built on TranslateText alone.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "platform/IniFile.h"
+
 namespace lumicord {
+
+constexpr std::size_t kLanguageValueLimit = 1022;
 
 class CLanguageTables {
 public:
-    // Stores the program directory and makes the language of the system locale current.
+    // Stores the program directory and makes the language of `localeId` (a Windows locale
+    // number; the first form takes the system's) current. Runs at start-up, before any other
+    // thread translates; afterwards the tables do not change and lookups are thread-safe.
     void Initialise(const std::string& programDirectory);
+    void Initialise(const std::string& programDirectory, unsigned localeId);
 
     // Translation of `text` (or `text` itself without one), with the escapes applied.
     // A null text gives an empty text.
@@ -24,6 +33,7 @@ private:
     std::string m_programDirectory;
     std::string m_languageName = "English";
     std::string m_languageFile;
+    CIniFile m_table; // the current language file, parsed once
 };
 
 // The process's language tables; the application initialises them at start-up.

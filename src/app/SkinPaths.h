@@ -35,4 +35,7 @@ struct CSkinPaths {
     std::string btnTemplate;
 };
 
+// Every skin path, formed from the program directory (which ends in '/').
+CSkinPaths BuildSkinPaths(const std::string& programDirectory);
+
 } // namespace lumicord

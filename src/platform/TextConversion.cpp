@@ -94,4 +94,12 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+std::u16string_view CutUtf16(std::u16string_view text, std::size_t limit) {
+    if (text.size() <= limit)
+        return text;
+    if (limit > 0 && text[limit - 1] >= 0xD800 && text[limit - 1] <= 0xDBFF)
+        --limit;
+    return text.substr(0, limit);
+}
+
 } // namespace lumicord

@@ -10,4 +10,7 @@ namespace lumicord {
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The first `limit` code units of `text`, one fewer when the cut would split a surrogate pair.
+std::u16string_view CutUtf16(std::u16string_view text, std::size_t limit);
+
 } // namespace lumicord

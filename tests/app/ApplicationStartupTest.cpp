@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "TempFolder.h"
 #include "app/CApplicationApp.h"
 #include "app/CApplicationHooks.h"
 #include "app/LanguageTables.h"
@@ -27,12 +28,16 @@ public:
     void RunMainWindow(CApplicationApp& app) override {
         calls.push_back("main window in " + app.ProgramDirectory());
         languageFileWhileRunning = CurrentLanguageTables().LanguageFilePath();
+        childBkColorWhileRunning = app.Settings().childBkColor;
+        mainBkWhileRunning = app.SkinPaths().mainBkPng;
     }
     int ExitFramework() override {
         calls.push_back("exit framework");
         return 0;
     }
     std::string languageFileWhileRunning;
+    ColorRef childBkColorWhileRunning = 0;
+    std::string mainBkWhileRunning;
 };
 
 std::string TestInstanceName() {
@@ -83,4 +88,17 @@ TEST(ApplicationStartup, FrameworkFailureEndsStartUpBeforeTheLock) {
     }
     CSingleInstanceLock free(name); // nobody took the lock
     EXPECT_TRUE(free.Acquired());
+}
+
+TEST(ApplicationStartup, SettingsAndSkinPathsAreReadBeforeTheMainWindow) {
+    TempFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    folder.Write("Setting.ini", "[Color]\nChildBkColor=0,0,255\n");
+    RecordingHooks hooks;
+    CApplicationApp app(hooks, TestInstanceName() + "-settings", folder.Path());
+    app.InitInstance();
+    app.ExitInstance();
+    EXPECT_EQ(hooks.childBkColorWhileRunning, MakeColorRef(0, 0, 255));
+    EXPECT_EQ(hooks.mainBkWhileRunning, folder.Path() + "Skin/main_bk.png");
+    EXPECT_EQ(app.Settings().lineColor, MakeColorRef(215, 215, 215));
 }

@@ -12,9 +12,11 @@ TEST(TextConversion, RoundTripsAsciiCjkAndAstral) {
 }
 
 TEST(TextConversion, BadInputBecomesReplacementCharacters) {
-    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToUtf16("\xE4\xB8"), u"\uFFFD");          // cut sequence
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");          // overlong
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");      // encoded surrogate
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xE4\xB8"), u"\uFFFD");                     // cut sequence
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");                     // overlong
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");                 // encoded surrogate
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, 0xD800)), "\xEF\xBF\xBD"); // lone surrogate
 }
