@@ -112,6 +112,47 @@ private slots:
         QCOMPARE(button.DrawState(), kStateDisable);
     }
 
+    void hoverEndsAtTheNextTickAfterTheCursorLeft() {
+        FilledDialog host;
+        auto* button = new CTButtonPicture(&host.dialog);
+        button->setGeometry(20, 20, 60, 30);
+        host.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.dialog));
+        QCursor::setPos(button->mapToGlobal(QPoint(10, 10)));
+        QTest::mouseMove(button, QPoint(10, 10));
+        QVERIFY(button->Hovering());
+        QCursor::setPos(host.dialog.mapToGlobal(QPoint(250, 150)));
+        QTRY_VERIFY(!button->Hovering());
+        QCOMPARE(button->DrawState(), kStateNormal);
+    }
+
+    void draggingTheBackgroundMovesTheWindowButNotFromAButton() {
+        FilledDialog host;
+        host.dialog.m_dragEnabled = true;
+        auto* button = new CTButtonPicture(&host.dialog);
+        button->setGeometry(20, 20, 60, 30);
+        host.dialog.move(100, 100);
+        host.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.dialog));
+        const QPoint start = host.dialog.pos();
+        auto drag = [](QWidget* target, QPoint from, QPoint by) {
+            QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+            const QPoint to = from + by;
+            QMouseEvent move(QEvent::MouseMove, to, target->mapToGlobal(to), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &move);
+            QMouseEvent release(QEvent::MouseButtonRelease, to, target->mapToGlobal(to),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &release);
+        };
+        drag(button, QPoint(5, 5), QPoint(30, 20));
+        QCOMPARE(host.dialog.pos(), start);
+        drag(&host.dialog, QPoint(200, 150), QPoint(30, 20));
+        QCOMPARE(host.dialog.pos(), start + QPoint(30, 20));
+    }
+
     void alignmentEightWithTooWideTextStartsAtTheLeft() {
         CTStaticGdiplus label;
         label.resize(60, 60);

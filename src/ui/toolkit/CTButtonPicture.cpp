@@ -172,17 +172,27 @@ void CTButtonPicture::enterEvent(QEnterEvent* event) {
     QPushButton::enterEvent(event);
 }
 
+void CTButtonPicture::leaveEvent(QEvent* event) {
+    // The timer would notice within 10 ms; leaving ends the hover at once.
+    if (m_hovering && !CursorInside())
+        EndHover();
+    QPushButton::leaveEvent(event);
+}
+
+void CTButtonPicture::EndHover() {
+    m_hoverTimer.stop();
+    m_hovering = false;
+    m_drawState = kStateNormal;
+    update();
+}
+
 void CTButtonPicture::timerEvent(QTimerEvent* event) {
     if (event->timerId() != m_hoverTimer.timerId()) {
         QPushButton::timerEvent(event);
         return;
     }
-    if (CursorInside())
-        return;
-    m_hoverTimer.stop();
-    m_hovering = false;
-    m_drawState = kStateNormal;
-    update();
+    if (!CursorInside())
+        EndHover();
 }
 
 void CTButtonPicture::changeEvent(QEvent* event) {

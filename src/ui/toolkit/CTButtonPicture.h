@@ -66,11 +66,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void StartHover();
+    void EndHover();
     void TakeBackdropOnce();
     void DrawImage(QPainter& painter, const QImage& image) const;
     void DrawText(QPainter& painter, ColorRef color, bool underline);
