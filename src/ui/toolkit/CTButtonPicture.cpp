@@ -105,9 +105,9 @@ void CTButtonPicture::DrawText(QPainter& painter, ColorRef color, bool underline
     const QString caption = text();
     if (caption.isEmpty())
         return;
-    SkinFontSpec spec{m_faceName, m_fontHeight, m_pressedLook ? 700 : m_fontWeight};
-    spec.underline = underline;
-    const QFont font = MakeSkinFont(spec);
+    SkinFontLook look{m_faceName, m_fontHeight, m_pressedLook ? 700 : m_fontWeight};
+    look.underline = underline;
+    const QFont font = MakeSkinFont(look);
     const QFontMetrics metrics(font);
     const QSize textSize(metrics.horizontalAdvance(caption), metrics.height());
     m_textPosition = ButtonTextPosition(m_alignment, m_margin, size(), textSize);

@@ -37,11 +37,11 @@ void CTStaticGdiplus::SetFont(int height, int weight, bool italic, bool underlin
 }
 
 void CTStaticGdiplus::RebuildFont() {
-    SkinFontSpec spec{m_faceName, m_fontHeight, m_fontWeight};
-    spec.italic = m_italic;
-    spec.underline = m_underline;
-    spec.strikeOut = m_strikeOut;
-    m_font = MakeSkinFont(spec);
+    SkinFontLook look{m_faceName, m_fontHeight, m_fontWeight};
+    look.italic = m_italic;
+    look.underline = m_underline;
+    look.strikeOut = m_strikeOut;
+    m_font = MakeSkinFont(look);
 }
 
 void CTStaticGdiplus::Redraw() {

@@ -17,16 +17,16 @@ void RegisterFontSubstitutes() {
     (void)registered;
 }
 
-QFont MakeSkinFont(const SkinFontSpec& spec) {
+QFont MakeSkinFont(const SkinFontLook& look) {
     RegisterFontSubstitutes();
-    QFont font(spec.face.isEmpty() ? kStandIn : spec.face);
+    QFont font(look.face.isEmpty() ? kStandIn : look.face);
     font.setStyleHint(QFont::SansSerif); // the Swiss family
-    const int weight = spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000);
+    const int weight = look.weight <= 0 ? 400 : std::clamp(look.weight, 1, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    const int height = std::max(1, spec.height);
+    font.setItalic(look.italic);
+    font.setUnderline(look.underline);
+    font.setStrikeOut(look.strikeOut);
+    const int height = std::max(1, look.height);
     font.setPixelSize(height);
     // A Windows cell height includes the internal leading; shrink the em until the glyph
     // cell fits in the height, so no text is clipped in controls sized for it.

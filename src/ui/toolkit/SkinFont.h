@@ -7,7 +7,7 @@
 
 namespace lumicord {
 
-struct SkinFontSpec {
+struct SkinFontLook {
     QString face = QStringLiteral("Microsoft YaHei");
     int height = 15; // pixels
     int weight = 0;  // 0 default, 400 normal, 600 semi-bold, 700 bold
@@ -20,6 +20,6 @@ struct SkinFontSpec {
 // Safe to call more than once; MakeSkinFont calls it.
 void RegisterFontSubstitutes();
 
-QFont MakeSkinFont(const SkinFontSpec& spec);
+QFont MakeSkinFont(const SkinFontLook& look);
 
 } // namespace lumicord
