@@ -1,6 +1,7 @@
 // The main window: the page switch with its buttons and backgrounds, the exit
 // confirmations, the tray menu, and Enter and Escape never closing it.
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QtTest>
 
@@ -132,6 +133,18 @@ private slots:
         QCOMPARE(actions[0]->data().toInt(), kCommandShowUtility);
         QCOMPARE(actions[1]->text(), QStringLiteral("Exit"));
         QCOMPARE(actions[1]->data().toInt(), kCommandExit);
+    }
+
+    void minimiseWithoutANotificationAreaKeepsTheWindowReachable() {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // the offscreen desktop has none
+        CApplicationDlg window;
+        window.ShowPage(kPageDevices); // the page that shows the minimise button
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.MinimiseButton()->isVisible());
+        QTest::mouseClick(window.MinimiseButton(), Qt::LeftButton);
+        QVERIFY(window.isMinimized());
+        QVERIFY(window.isVisible());
     }
 
     void doubleClickOnTheTrayShowsTheHiddenWindowWithItsPage() {
