@@ -6,6 +6,7 @@
 #include "ui/pages/CApplicationDlg.h"
 #include "ui/toolkit/ApplicationContext.h"
 #include "ui/toolkit/SkinFont.h"
+#include "ui/toolkit/ToolTipDelayStyle.h"
 
 namespace lumicord {
 
@@ -19,6 +20,7 @@ bool CQtApplicationHooks::InitialiseFramework() {
     QApplication::setApplicationName(QStringLiteral("Lumicord"));
     QApplication::setQuitOnLastWindowClosed(false);
     RegisterFontSubstitutes();
+    QApplication::setStyle(new ToolTipDelayStyle); // the application owns it
     return true;
 }
 
