@@ -2,4 +2,4 @@
 # Formats every tracked C++ file in place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files '*.cpp' '*.h' | xargs -r clang-format -i
+git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs -r clang-format -i

@@ -7,6 +7,7 @@
 #include "platform/ProgramDirectory.h"
 #include "platform/ServiceLayers.h"
 #include "platform/SingleInstanceLock.h"
+#include "records/CSqlManagement.h"
 
 namespace lumicord {
 namespace {
@@ -78,7 +79,8 @@ void CApplicationApp::LoadSettings() {
 }
 
 void CApplicationApp::ObtainServices() {
-    // Placeholder until the discovery manager and the result store exist.
+    // The discovery manager joins here once it exists.
+    m_resultStore = &CSqlManagement::Instance();
 }
 
 } // namespace lumicord

@@ -3,29 +3,17 @@
 // the store's one lock for its whole database work, so any thread may call it.
 #pragma once
 
-#include <cstdint>
 #include <list>
 #include <mutex>
 #include <string>
 
 #include "link/ApDiscoverStu.h"
+#include "records/ApInfoStu.h"
 #include "records/CADODatabase.h"
 #include "records/CADORecordset.h"
 #include "records/OperateStatus.h"
 
 namespace lumicord {
-
-struct ap_info_stu {
-    char mac[18];
-    char date[34];
-    std::int32_t para_status;
-    std::int32_t logo_status;
-    std::int32_t antitheft_status;
-    char ssid2[34];
-    char ssid5[34];
-    char wpakey2[66];
-    char wpakey5[66];
-};
 
 enum SortKey : int {
     SortByMac = 2,
@@ -57,9 +45,17 @@ public:
     bool GetDeviceWireless(ap_info_stu& row, const std::u16string& mac);
     bool DeleteAll();
     bool ResetStatuses();
+    // Runs `sql` up to three times, taking the lock for each attempt; true at the first success.
     bool ExecuteWithRetry(const std::string& sql);
 
+    const std::string& DatabasePath() const { return m_databasePath; }
+
 private:
+    // Opens the rows of `mac` into the recordset; the caller holds the lock.
+    bool OpenDevice(const std::string& mac);
+    bool WriteStatus(const std::string& mac, int code, const char* codeField,
+                     const char* textField);
+
     CADORecordset m_recordset;
     CADODatabase m_database;
     std::recursive_mutex m_lock;
