@@ -2,7 +2,11 @@
 
 #include <QApplication>
 
+#include "app/CApplicationApp.h"
 #include "ui/pages/CApplicationDlg.h"
+#include "ui/toolkit/ApplicationContext.h"
+#include "ui/toolkit/SkinFont.h"
+#include "ui/toolkit/ToolTipDelayStyle.h"
 
 namespace lumicord {
 
@@ -15,12 +19,18 @@ bool CQtApplicationHooks::InitialiseFramework() {
         m_application = std::make_unique<QApplication>(m_argc, m_argv);
     QApplication::setApplicationName(QStringLiteral("Lumicord"));
     QApplication::setQuitOnLastWindowClosed(false);
+    RegisterFontSubstitutes();
+    QApplication::setStyle(new ToolTipDelayStyle); // the application owns it
     return true;
 }
 
 void CQtApplicationHooks::RunMainWindow(CApplicationApp& app) {
-    auto window = std::make_unique<CApplicationDlg>(app);
+    SetApplicationLook(&app.Settings(), &app.SkinPaths());
+    auto window = std::make_unique<CApplicationDlg>();
+    SetApplicationMainWindow(window.get());
     window->exec();
+    window.reset();
+    SetApplicationLook(nullptr, nullptr);
 }
 
 int CQtApplicationHooks::ExitFramework() {

@@ -1,5 +1,5 @@
 // The desktop program's start-up with the real Qt hooks: the main window runs modally, closing
-// it ends start-up, and ExitInstance runs once.
+// it (confirmed) ends start-up, and ExitInstance runs once.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -9,6 +9,7 @@
 #include "app/CApplicationApp.h"
 #include "platform/SingleInstanceLock.h"
 #include "ui/CQtApplicationHooks.h"
+#include "ui/toolkit/CNoteDlg.h"
 
 using namespace lumicord;
 
@@ -27,6 +28,8 @@ private slots:
             // Runs inside the modal loop: the main window is the active modal widget.
             QWidget* window = QApplication::activeModalWidget();
             sawWindow = window != nullptr && window->isVisible();
+            // Closing asks for confirmation; answer OK.
+            CNoteDlg::setNextAnswer(kNoteOk);
             if (window)
                 window->close();
         });
