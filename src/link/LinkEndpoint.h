@@ -2,6 +2,7 @@
 // capture thread and each transmitter open it, filter it, send and read frames.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,8 @@ public:
     // Failures are not reported to the user; the result says whether it was installed.
     bool SetFilter(const std::string& expression);
     bool SetNonBlocking(bool on);
+    // Sees only frames arriving at the interface, not those sent from this machine.
+    bool SetInboundOnly();
 
     // Sends exactly 1286 bytes. A failure is not reported; the result says how it went.
     bool Send(const LinkFrame& frame);
@@ -45,9 +48,13 @@ public:
     // A descriptor that becomes readable when a frame is waiting; -1 when there is none.
     int SelectableFd() const;
 
+    // Frames the kernel dropped because the capture buffer was full, since opening.
+    std::uint64_t DroppedFrames() const;
+
 private:
-    explicit CLinkEndpoint(pcap_t* handle);
+    CLinkEndpoint(pcap_t* handle, std::string device);
     pcap_t* m_handle;
+    std::string m_device;
 };
 
 // "ether dst " + adapter MAC in lower case + "and ether proto 0x6262"

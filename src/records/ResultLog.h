@@ -26,6 +26,9 @@ public:
     void WriteAt(const LocalTime& when, int kind, const std::string& mac, bool success);
 
 private:
+    // Appends `text` and CR LF; an empty text is not written. Called under the lock.
+    void Append(const std::string& path, const std::string& text);
+
     std::string m_logFolder;
     std::mutex m_mutex;
 };

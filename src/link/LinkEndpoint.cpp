@@ -1,0 +1,120 @@
+#include "link/LinkEndpoint.h"
+
+#include <pcap/pcap.h>
+#include <utility>
+
+namespace lumicord {
+namespace {
+
+constexpr int kSnapshotLength = 65536;
+
+// In immediate mode libpcap keeps one fixed slot per frame, as large as the snapshot length
+// or the interface's largest frame (65535 + 18 when the interface offloads), so buffers are
+// counted in such slots rather than in 1286-byte frames.
+constexpr int kSlotBytes = 65536 + 18 + 128;
+// A transmitter sees one device's acknowledgements and outcomes, a few frames at a time.
+constexpr int kTransmitterSlots = 4;
+// The capture thread must hold a burst of 1000 discovery replies while it drains them.
+constexpr int kCaptureSlots = 1024;
+
+int BufferBytes(EndpointUse use) {
+    switch (use) {
+    case EndpointUse::Capture:
+        return kCaptureSlots * kSlotBytes;
+    case EndpointUse::DiscoverySender:
+    case EndpointUse::Transmitter:
+        break;
+    }
+    return kTransmitterSlots * kSlotBytes;
+}
+
+std::string FilterText(const char* direction, const std::string& macText) {
+    // The address runs straight into "and"; the filter compiler reads them apart.
+    return std::string("ether ") + direction + " " + macText + "and ether proto 0x6262";
+}
+
+} // namespace
+
+std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, int readTimeoutMs,
+                                                   EndpointUse use) {
+    if (device.empty())
+        return nullptr;
+    char errbuf[PCAP_ERRBUF_SIZE] = {};
+    pcap_t* handle = pcap_create(device.c_str(), errbuf);
+    if (handle == nullptr)
+        return nullptr;
+    if (pcap_set_snaplen(handle, kSnapshotLength) != 0 || pcap_set_promisc(handle, 1) != 0 ||
+        pcap_set_timeout(handle, readTimeoutMs) != 0 || pcap_set_immediate_mode(handle, 1) != 0 ||
+        pcap_set_buffer_size(handle, BufferBytes(use)) != 0 || pcap_activate(handle) < 0) {
+        pcap_close(handle);
+        return nullptr;
+    }
+    return std::unique_ptr<CLinkEndpoint>(new CLinkEndpoint(handle, device));
+}
+
+CLinkEndpoint::CLinkEndpoint(pcap_t* handle, std::string device)
+    : m_handle(handle), m_device(std::move(device)) {}
+
+CLinkEndpoint::~CLinkEndpoint() {
+    pcap_close(m_handle);
+}
+
+bool CLinkEndpoint::SetFilter(const std::string& expression) {
+    bpf_u_int32 net = 0;
+    bpf_u_int32 mask = 0;
+    char errbuf[PCAP_ERRBUF_SIZE] = {};
+    if (pcap_lookupnet(m_device.c_str(), &net, &mask, errbuf) != 0)
+        mask = 0;
+    bpf_program program{};
+    if (pcap_compile(m_handle, &program, expression.c_str(), 1, mask) != 0)
+        return false;
+    const bool installed = pcap_setfilter(m_handle, &program) == 0;
+    pcap_freecode(&program);
+    return installed;
+}
+
+bool CLinkEndpoint::SetNonBlocking(bool on) {
+    char errbuf[PCAP_ERRBUF_SIZE] = {};
+    return pcap_setnonblock(m_handle, on ? 1 : 0, errbuf) == 0;
+}
+
+bool CLinkEndpoint::SetInboundOnly() {
+    return pcap_setdirection(m_handle, PCAP_D_IN) == 0;
+}
+
+bool CLinkEndpoint::Send(const LinkFrame& frame) {
+    return pcap_sendpacket(m_handle, reinterpret_cast<const u_char*>(&frame),
+                           static_cast<int>(kLinkFrameSize)) == 0;
+}
+
+ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame) {
+    pcap_pkthdr* header = nullptr;
+    const u_char* data = nullptr;
+    const int result = pcap_next_ex(m_handle, &header, &data);
+    if (result == 1) {
+        frame = ReadCapturedFrame(data, header->caplen);
+        return ReceiveResult::Frame;
+    }
+    return result == 0 ? ReceiveResult::Timeout : ReceiveResult::Error;
+}
+
+std::uint64_t CLinkEndpoint::DroppedFrames() const {
+    pcap_stat stats{};
+    if (pcap_stats(m_handle, &stats) != 0)
+        return 0;
+    return stats.ps_drop;
+}
+
+int CLinkEndpoint::SelectableFd() const {
+    return pcap_get_selectable_fd(m_handle);
+}
+
+std::string CaptureFilterExpression(const MacAddress& adapterMac) {
+    return FilterText("dst", MacTextLower(adapterMac));
+}
+
+std::string TransmitterFilterExpression(const MacAddress& deviceMac) {
+    return FilterText("src", MacText(deviceMac));
+}
+
+} // namespace lumicord
