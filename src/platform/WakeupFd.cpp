@@ -26,9 +26,13 @@ void CWakeupFd::Signal() {
 }
 
 bool CWakeupFd::Signalled() const {
-    if (m_fd < 0)
+    return FdSignalled(m_fd);
+}
+
+bool FdSignalled(int fd) {
+    if (fd < 0)
         return false;
-    pollfd p{m_fd, POLLIN, 0};
+    pollfd p{fd, POLLIN, 0};
     return poll(&p, 1, 0) > 0;
 }
 

@@ -24,6 +24,9 @@ private:
     int m_fd = -1;
 };
 
+// True when `fd` (a wake-up descriptor) is readable now; false for -1.
+bool FdSignalled(int fd);
+
 enum class PollWake { Readable, Woken, Timeout };
 
 // Blocks until `fd` is readable (or in error), `wake` is signalled, or `deadline` passes.
