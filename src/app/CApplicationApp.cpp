@@ -6,6 +6,7 @@
 #include "platform/ProgramDirectory.h"
 #include "platform/ServiceLayers.h"
 #include "platform/SingleInstanceLock.h"
+#include "records/CSqlManagement.h"
 
 namespace lumicord {
 namespace {
@@ -76,7 +77,8 @@ void CApplicationApp::LoadSettings() {
 }
 
 void CApplicationApp::ObtainServices() {
-    // Placeholder until the discovery manager and the result store exist.
+    // The discovery manager joins here once it exists.
+    m_resultStore = &CSqlManagement::Instance();
 }
 
 } // namespace lumicord

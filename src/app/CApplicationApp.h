@@ -12,6 +12,7 @@
 namespace lumicord {
 
 class CApplicationHooks;
+class CSqlManagement;
 class CSingleInstanceLock;
 
 constexpr const char* kInstanceMutexName = "Brimla_Lumicord";
@@ -38,6 +39,8 @@ public:
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     const CSettings& Settings() const { return m_settings; }
     const CSkinPaths& SkinPaths() const { return m_skinPaths; }
+    // The result store obtained in step 10; only valid once start-up got that far.
+    CSqlManagement& ResultStore() const { return *m_resultStore; }
 
     // True once step 11 ran: the main window was shown and has ended.
     bool MainWindowRan() const { return m_mainWindowRan; }
@@ -55,6 +58,7 @@ private:
     std::uintptr_t m_graphicsToken = 0;
     CSettings m_settings;
     CSkinPaths m_skinPaths;
+    CSqlManagement* m_resultStore = nullptr;
     bool m_mainWindowRan = false;
     int m_exitCount = 0;
 };

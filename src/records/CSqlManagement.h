@@ -3,6 +3,7 @@
 // the store's one lock for its whole database work, so any thread may call it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <mutex>
@@ -15,6 +16,7 @@
 
 namespace lumicord {
 
+// One row as the store hands it out: UTF-8 texts, each NUL-terminated and cut to its field.
 struct ap_info_stu {
     char mac[18];
     char date[34];
@@ -26,6 +28,15 @@ struct ap_info_stu {
     char wpakey2[66];
     char wpakey5[66];
 };
+static_assert(sizeof(ap_info_stu) == 264);
+static_assert(offsetof(ap_info_stu, date) == 18);
+static_assert(offsetof(ap_info_stu, para_status) == 52);
+static_assert(offsetof(ap_info_stu, logo_status) == 56);
+static_assert(offsetof(ap_info_stu, antitheft_status) == 60);
+static_assert(offsetof(ap_info_stu, ssid2) == 64);
+static_assert(offsetof(ap_info_stu, ssid5) == 98);
+static_assert(offsetof(ap_info_stu, wpakey2) == 132);
+static_assert(offsetof(ap_info_stu, wpakey5) == 198);
 
 enum SortKey : int {
     SortByMac = 2,
@@ -57,9 +68,17 @@ public:
     bool GetDeviceWireless(ap_info_stu& row, const std::u16string& mac);
     bool DeleteAll();
     bool ResetStatuses();
+    // Runs `sql` up to three times, taking the lock for each attempt; true at the first success.
     bool ExecuteWithRetry(const std::string& sql);
 
+    const std::string& DatabasePath() const { return m_databasePath; }
+
 private:
+    // Opens the rows of `mac` into the recordset; the caller holds the lock.
+    bool OpenDevice(const std::string& mac);
+    bool WriteStatus(const std::string& mac, int code, const char* codeField,
+                     const char* textField);
+
     CADORecordset m_recordset;
     CADODatabase m_database;
     std::recursive_mutex m_lock;
