@@ -23,8 +23,8 @@ constexpr std::chrono::milliseconds kCaptureErrorPause{10};
 std::string FoundTimeText() {
     const LocalTime now = ReadLocalTime();
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
-                  now.day, now.hour, now.minute, now.second);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day,
+                  now.hour, now.minute, now.second);
     return text;
 }
 
@@ -89,7 +89,8 @@ bool AcTransmitManage::Init() {
                             "create thread_recv_discover fail");
         return false;
     }
-    if (!StartThread(m_dispatchThread, [this, event = m_newReply.get()] { DispatchThread(event); })) {
+    if (!StartThread(m_dispatchThread,
+                     [this, event = m_newReply.get()] { DispatchThread(event); })) {
         WriteDiagnosticLine(__PRETTY_FUNCTION__, kDiagnosticError, __LINE__,
                             "create thread_manage_discover fail");
         return false;
@@ -98,8 +99,8 @@ bool AcTransmitManage::Init() {
 }
 
 void AcTransmitManage::BroadcastDiscovery() {
-    auto endpoint = CLinkEndpoint::Open(m_captureDevice, kLinkReadTimeoutMs,
-                                        EndpointUse::DiscoverySender);
+    auto endpoint =
+        CLinkEndpoint::Open(m_captureDevice, kLinkReadTimeoutMs, EndpointUse::DiscoverySender);
     if (!endpoint)
         return;
     endpoint->Send(BuildDiscoveryRequest(m_adapterMac));
@@ -169,17 +170,7 @@ void AcTransmitManage::HandleCaptured(const LinkFrame& frame) {
         return;
     const std::string mac = MacText(frame.src_mac);
     m_resultLog.Write(outcome->logKind, mac, outcome->success);
-    switch (outcome->column) {
-    case StatusColumn::Para:
-        m_store.SetParaStatus(mac, outcome->code);
-        break;
-    case StatusColumn::Logo:
-        m_store.SetLogoStatus(mac, outcome->code);
-        break;
-    case StatusColumn::AntiTheft:
-        m_store.SetAntiTheftStatus(mac, outcome->code);
-        break;
-    }
+    m_transfers.RecordOutcome(outcome->column, mac, outcome->code);
 }
 
 void AcTransmitManage::DispatchThread(CAutoResetEvent* newReply) {
@@ -200,10 +191,12 @@ void AcTransmitManage::HandleDiscoveryReply(const LinkFrame& reply) {
     ap_discover_stu device;
     std::memset(&device, 0, sizeof device);
     std::memcpy(device.mac, mac.data(), std::min(mac.size(), sizeof device.mac - 1));
-    std::memcpy(device.found_time, time.data(), std::min(time.size(), sizeof device.found_time - 1));
+    std::memcpy(device.found_time, time.data(),
+                std::min(time.size(), sizeof device.found_time - 1));
     static_assert(sizeof device - offsetof(ap_discover_stu, ssid2) == kDevInfoSize);
     std::memcpy(device.ssid2, reply.dev_info, kDevInfoSize);
-    m_devices.AddIfNew(device, [this](const ap_discover_stu& entered) { m_store.AddDevice(entered); });
+    m_devices.AddIfNew(device,
+                       [this](const ap_discover_stu& entered) { m_store.AddDevice(entered); });
 }
 
 } // namespace lumicord

@@ -17,9 +17,11 @@ std::optional<LinkOutcome> OutcomeOf(std::uint16_t msgType, std::uint16_t opCode
         {MsgConfigFile, OpConfigFail, {ResultLogConfig, false, StatusColumn::Para, OperateFail}},
         {MsgLogo, OpLogoOk, {ResultLogLogo, true, StatusColumn::Logo, OperateSuccess}},
         {MsgLogo, OpLogoFail, {ResultLogLogo, false, StatusColumn::Logo, OperateFail}},
-        {MsgAntiTheft, OpAntiTheftOk,
+        {MsgAntiTheft,
+         OpAntiTheftOk,
          {ResultLogAntiTheft, true, StatusColumn::AntiTheft, OperateSuccess}},
-        {MsgAntiTheft, OpLockcodeMismatch,
+        {MsgAntiTheft,
+         OpLockcodeMismatch,
          {ResultLogAntiTheft, false, StatusColumn::AntiTheft, LockcodeMismatch}},
     };
     for (const Row& row : kRows)

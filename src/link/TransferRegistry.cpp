@@ -1,6 +1,7 @@
 #include "link/TransferRegistry.h"
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <shared_mutex>
 #include <system_error>
@@ -12,22 +13,45 @@
 
 namespace lumicord {
 
-struct CTransferRegistry::State {
+namespace {
+
+bool WriteColumn(CSqlManagement& store, StatusColumn column, const std::string& mac, int code) {
+    switch (column) {
+    case StatusColumn::Para:
+        return store.SetParaStatus(mac, code);
+    case StatusColumn::Logo:
+        return store.SetLogoStatus(mac, code);
+    case StatusColumn::AntiTheft:
+        return store.SetAntiTheftStatus(mac, code);
+    }
+    return false;
+}
+
+} // namespace
+
+struct CTransferRegistry::State : CTransferStatus {
     explicit State(CSqlManagement& s, ThreadStarter st) : store(&s), starter(std::move(st)) {}
 
-    bool Record(StatusColumn column, const std::string& mac, int code) {
+    std::uint64_t Mark() override {
+        std::lock_guard lock(outcomeLock);
+        return outcomeCount;
+    }
+
+    bool Write(StatusColumn column, const std::string& mac, int code, std::uint64_t mark) override {
+        std::lock_guard lock(outcomeLock);
+        const auto found = lastOutcome.find({mac, column});
+        if (found != lastOutcome.end() && found->second > mark)
+            return false;
         std::shared_lock gate(storeGate);
         if (storeClosed)
             return false;
-        switch (column) {
-        case StatusColumn::Para:
-            return store->SetParaStatus(mac, code);
-        case StatusColumn::Logo:
-            return store->SetLogoStatus(mac, code);
-        case StatusColumn::AntiTheft:
-            return store->SetAntiTheftStatus(mac, code);
-        }
-        return false;
+        return WriteColumn(*store, column, mac, code);
+    }
+
+    bool RecordOutcome(StatusColumn column, const std::string& mac, int code) {
+        std::lock_guard lock(outcomeLock);
+        lastOutcome[{mac, column}] = ++outcomeCount;
+        return WriteColumn(*store, column, mac, code);
     }
 
     void Finished() {
@@ -38,6 +62,10 @@ struct CTransferRegistry::State {
 
     CSqlManagement* store;
     ThreadStarter starter;
+    // Taken before the store's own lock, never the other way round.
+    std::mutex outcomeLock;
+    std::map<std::pair<std::string, StatusColumn>, std::uint64_t> lastOutcome;
+    std::uint64_t outcomeCount = 0;
     CWakeupFd stop;
     std::shared_mutex storeGate; // writers share it; closing takes it alone
     bool storeClosed = false;
@@ -74,9 +102,7 @@ bool CTransferRegistry::Start(const TransmitJob& job, const std::string& capture
     for (int attempt = 0; attempt < kThreadStartAttempts; ++attempt) {
         // The routine owns a copy of the job and a share of the state; the page's job may go.
         auto routine = [state, job, link = TransferLink{captureDevice, state->stop.Fd()}] {
-            RunTransmitJob(job, link, [&](StatusColumn column, const std::string& mac, int code) {
-                return state->Record(column, mac, code);
-            });
+            RunTransmitJob(job, link, *state);
             state->Finished();
         };
         if (state->starter(std::move(routine)))
@@ -99,6 +125,10 @@ bool CTransferRegistry::StopAll(std::chrono::milliseconds bound) {
     std::unique_lock gate(state.storeGate);
     state.storeClosed = true;
     return allEnded;
+}
+
+bool CTransferRegistry::RecordOutcome(StatusColumn column, const std::string& mac, int code) {
+    return m_state->RecordOutcome(column, mac, code);
 }
 
 int CTransferRegistry::Running() const {

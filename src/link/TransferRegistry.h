@@ -1,10 +1,12 @@
 // The transmitter threads of this process: starts one detached thread per job, keeps count of
 // the running ones, and stops them at shutdown. Every store write of a transfer goes through
 // here, so that after StopAll no write reaches the store, even from a thread that has not
-// ended yet; the threads share the registry's state and never outlive it.
+// ended yet; the threads share the registry's state and never outlive it. A device's outcome
+// is written through here too, so that it is never overwritten by the transmitter's own code.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,8 +19,18 @@ class CSqlManagement;
 
 enum class StatusColumn { Para, Logo, AntiTheft };
 
-// Writes one status code of `mac` into `column`; false when nothing was written.
-using StatusRecorder = std::function<bool(StatusColumn column, const std::string& mac, int code)>;
+// Where a transfer's result goes. A device may report its outcome (through the capture
+// thread) before its transmitter has written the transfer's own code; that outcome is final
+// for the column, so the transmitter's code is then left out.
+class CTransferStatus {
+public:
+    virtual ~CTransferStatus() = default;
+    // Taken before a transfer starts.
+    virtual std::uint64_t Mark() = 0;
+    // Writes `code` of `mac` into `column` unless an outcome for them came after `mark`.
+    virtual bool Write(StatusColumn column, const std::string& mac, int code,
+                       std::uint64_t mark) = 0;
+};
 
 // What a running transfer needs beyond its job.
 struct TransferLink {
@@ -48,6 +60,9 @@ public:
     bool StopAll(std::chrono::milliseconds bound);
 
     int Running() const;
+
+    // The capture thread's write of a device's outcome into the store.
+    bool RecordOutcome(StatusColumn column, const std::string& mac, int code);
 
 private:
     struct State;

@@ -66,6 +66,10 @@ TransferResult FromWait(WaitResult result) {
     return TransferResult::Failed;
 }
 
+int Code(TransferResult result) {
+    return result == TransferResult::Finished ? TransmitFinish : TransmitFail;
+}
+
 } // namespace
 
 TransferResult SendFile(const TransferLink& link, const LinkFrame& templ,
@@ -85,10 +89,9 @@ TransferResult SendFile(const TransferLink& link, const LinkFrame& templ,
         if (!file.NextChunk(frame))
             return TransferResult::Failed;
         const std::uint16_t seqNo = frame.seq_no.get();
-        const WaitResult waited =
-            WaitForAcknowledgement(port, frame, [&](const LinkFrame& reply) {
-                return IsChunkAcknowledgement(reply, expectedMsgType, seqNo);
-            });
+        const WaitResult waited = WaitForAcknowledgement(port, frame, [&](const LinkFrame& reply) {
+            return IsChunkAcknowledgement(reply, expectedMsgType, seqNo);
+        });
         if (waited != WaitResult::Acknowledged)
             return FromWait(waited);
         if (file.AtEnd())
@@ -109,8 +112,7 @@ TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
     return FromWait(WaitForAcknowledgement(port, frame, IsAntiTheftAcknowledgement));
 }
 
-void RunTransmitJob(const TransmitJob& job, const TransferLink& link,
-                    const StatusRecorder& record) {
+void RunTransmitJob(const TransmitJob& job, const TransferLink& link, CTransferStatus& status) {
     const std::string mac = MacText(job.dst_mac);
     LinkFrame templ = EmptyFrame();
     static_assert(offsetof(TransmitJob, kind) >= 14);
@@ -125,8 +127,9 @@ void RunTransmitJob(const TransmitJob& job, const TransferLink& link,
         frame.msg_type.set(msgType);
         frame.op_code.set(opCode);
         frame.file_count.set(fileCount);
+        const std::uint64_t mark = status.Mark();
         const TransferResult result = SendFile(link, frame, msgType, path);
-        record(column, mac, result == TransferResult::Finished ? TransmitFinish : TransmitFail);
+        status.Write(column, mac, Code(result), mark);
         return result;
     };
     const std::string logo = text(job.logo_path, sizeof job.logo_path);
@@ -144,10 +147,10 @@ void RunTransmitJob(const TransmitJob& job, const TransferLink& link,
         frame.msg_type.set(MsgAntiTheft);
         frame.op_code.set(OpAntiTheftCommand);
         frame.file_count.set(1);
+        const std::uint64_t mark = status.Mark();
         const TransferResult result =
             SendCommand(link, frame, text(job.command_text, sizeof job.command_text));
-        record(StatusColumn::AntiTheft, mac,
-               result == TransferResult::Finished ? TransmitFinish : TransmitFail);
+        status.Write(StatusColumn::AntiTheft, mac, Code(result), mark);
         return;
     }
     default:

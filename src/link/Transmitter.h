@@ -30,7 +30,6 @@ TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
 // The transfers of the job's kind in order, each ending in TransmitFinish or TransmitFail for
 // its column. Any kind but 1, 2 and 4 runs as 3, whose configuration file goes whatever became
 // of the logo (unless the transfers were told to stop).
-void RunTransmitJob(const TransmitJob& job, const TransferLink& link,
-                    const StatusRecorder& record);
+void RunTransmitJob(const TransmitJob& job, const TransferLink& link, CTransferStatus& status);
 
 } // namespace lumicord

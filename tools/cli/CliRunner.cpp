@@ -20,7 +20,8 @@ std::string DisplayText(const local_adapter_stu& adapter) {
 }
 
 std::string AdapterName(const local_adapter_stu& adapter) {
-    return std::string(adapter.adapter_name, strnlen(adapter.adapter_name, sizeof adapter.adapter_name));
+    return std::string(adapter.adapter_name,
+                       strnlen(adapter.adapter_name, sizeof adapter.adapter_name));
 }
 
 std::string StatusText(int code) {
@@ -146,7 +147,9 @@ int RunScan(const CliOptions& o, AcTransmitManage& manager, CSqlManagement& stor
 TransmitJob JobFor(const CliOptions& o, const MacAddress& device, const MacAddress& adapter) {
     std::int32_t kind = JobAntiTheft;
     if (!o.hasCommandText)
-        kind = o.logoPath.empty() ? JobConfigFile : o.configPath.empty() ? JobLogo : JobLogoAndConfig;
+        kind = o.logoPath.empty()     ? JobConfigFile
+               : o.configPath.empty() ? JobLogo
+                                      : JobLogoAndConfig;
     TransmitJob job = MakeTransmitJob(device, adapter, kind);
     SetJobText(job.logo_path, sizeof job.logo_path, o.logoPath);
     SetJobText(job.config_path, sizeof job.config_path, o.configPath);
