@@ -14,6 +14,16 @@ bool IsWhiteSpace(char16_t c) {
 void FillField(char* field, std::size_t width, std::u16string_view text) {
     if (width == 0)
         return;
+    // Most stored texts are ASCII: copy those without building a UTF-8 string first.
+    std::size_t ascii = 0;
+    while (ascii < text.size() && ascii + 1 < width && text[ascii] < 0x80) {
+        field[ascii] = static_cast<char>(text[ascii]);
+        ++ascii;
+    }
+    if (ascii == text.size() || ascii + 1 == width) {
+        field[ascii] = '\0';
+        return;
+    }
     const std::string narrow = Utf16ToUtf8(text);
     std::size_t size = narrow.size() < width ? narrow.size() : width - 1;
     // Back off over continuation bytes so that no character is cut in half.

@@ -15,9 +15,10 @@ constexpr const char* kErrorPrefix = "Query = ";
 constexpr const char* kErrorHeader = "CADORecordset Error";
 } // namespace
 
-CADORecordset::CADORecordset() = default;
+CADORecordset::CADORecordset() : m_rows(std::make_shared<StaticRowSet>()) {}
 
-CADORecordset::CADORecordset(const CADODatabase& database) : m_connection(database.Connection()) {}
+CADORecordset::CADORecordset(const CADODatabase& database)
+    : m_rows(std::make_shared<StaticRowSet>()), m_connection(database.Connection()) {}
 
 CADORecordset::~CADORecordset() {
     CloseQuery();
@@ -43,18 +44,16 @@ bool CADORecordset::OpenQuery(const std::string& sql, const SqlParameters& param
         RecordError(LayerError(SQLITE_MISUSE, "the connection is closed"));
         return false;
     }
-    auto rows = std::make_shared<StaticRowSet>();
     EngineError error;
-    if (!rows->Load(*m_connection, m_queryText, parameters, error)) {
+    if (!m_rows->Load(*m_connection, m_queryText, parameters, error)) {
         RecordError(error);
         return false;
     }
-    m_rows = std::move(rows);
     return true;
 }
 
 bool CADORecordset::IsQueryOpen() const {
-    return m_rows && m_connection && m_connection->IsOpen();
+    return m_rows->IsOpen() && m_connection && m_connection->IsOpen();
 }
 
 void CADORecordset::CloseQuery() {
@@ -64,7 +63,7 @@ void CADORecordset::CloseQuery() {
         m_rows->CancelUpdate();
         m_editMode = EditNone;
     }
-    m_rows.reset();
+    m_rows->Close();
 }
 
 int CADORecordset::CountRows() const {
@@ -147,7 +146,7 @@ bool CADORecordset::WriteText(std::string_view field, std::u16string_view text) 
     const int index = FieldIndex(field);
     if (index < 0)
         return false;
-    return WriteValue(index, TextToValue(text, m_rows->Column(index).type));
+    return WriteValue(index, TextToValue(text));
 }
 
 bool CADORecordset::WriteInt(std::string_view field, int value) {

@@ -64,7 +64,7 @@ private:
     bool WriteValue(int index, SqlValue value);
     void RecordError(const EngineError& error);
 
-    std::shared_ptr<StaticRowSet> m_rows; // null while closed
+    std::shared_ptr<StaticRowSet> m_rows;
     std::shared_ptr<SqliteConnection> m_connection;
     EditMode m_editMode = EditNone;
     std::string m_lastErrorText;

@@ -9,6 +9,7 @@
 #include "platform/ProgramDirectory.h"
 #include "platform/SystemMessage.h"
 #include "platform/TextConversion.h"
+#include "records/ApInfoRow.h"
 #include "records/ApInfoText.h"
 
 namespace lumicord {
@@ -205,29 +206,8 @@ bool CSqlManagement::ListDevices(std::list<ap_info_stu>& rows, int& rowCount, in
     if (!m_database.IsConnected() || !m_recordset.OpenQuery(sql, parameters))
         return false;
     rowCount = m_recordset.CountRows();
-    std::u16string text;
     for (int i = 0; i < rowCount; ++i) {
-        ap_info_stu row;
-        std::memset(&row, 0, sizeof row);
-        m_recordset.ReadText("mac", text);
-        FillField(row.mac, sizeof row.mac, TrimWhiteSpace(text));
-        m_recordset.ReadText("ap_date", text);
-        FillField(row.date, sizeof row.date, text);
-        int code = 0;
-        m_recordset.ReadInt("ap_para_status", code);
-        row.para_status = code;
-        m_recordset.ReadInt("ap_logo_status", code);
-        row.logo_status = code;
-        m_recordset.ReadInt("ap_antitheft_status", code);
-        row.antitheft_status = code;
-        m_recordset.ReadText("ap_ssid2", text);
-        FillField(row.ssid2, sizeof row.ssid2, text);
-        m_recordset.ReadText("ap_ssid5", text);
-        FillField(row.ssid5, sizeof row.ssid5, text);
-        m_recordset.ReadText("ap_wpakey2", text);
-        FillField(row.wpakey2, sizeof row.wpakey2, text);
-        m_recordset.ReadText("ap_wpakey5", text);
-        FillField(row.wpakey5, sizeof row.wpakey5, text);
+        const ap_info_stu row = ReadDeviceRow(m_recordset);
         const DeviceResult result =
             CombineStatuses(row.para_status, row.logo_status, row.antitheft_status);
         if (result == ResultSuccess)
@@ -250,19 +230,8 @@ bool CSqlManagement::GetDeviceWireless(ap_info_stu& row, const std::u16string& m
                                     : m_recordset.OpenQuery(kSelectWireless, {mac});
     if (!opened)
         return false;
-    if (m_recordset.CountRows() > 0) {
-        std::u16string text;
-        m_recordset.ReadText("mac", text);
-        FillField(row.mac, sizeof row.mac, TrimWhiteSpace(text));
-        m_recordset.ReadText("ap_ssid2", text);
-        FillField(row.ssid2, sizeof row.ssid2, text);
-        m_recordset.ReadText("ap_ssid5", text);
-        FillField(row.ssid5, sizeof row.ssid5, text);
-        m_recordset.ReadText("ap_wpakey2", text);
-        FillField(row.wpakey2, sizeof row.wpakey2, text);
-        m_recordset.ReadText("ap_wpakey5", text);
-        FillField(row.wpakey5, sizeof row.wpakey5, text);
-    }
+    if (m_recordset.CountRows() > 0)
+        row = ReadWirelessRow(m_recordset);
     m_recordset.CloseQuery();
     return true;
 }

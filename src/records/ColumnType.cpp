@@ -8,9 +8,9 @@ namespace {
 constexpr std::size_t kMaxFixedWidth = 8000;
 
 std::string Lower(const char* text) {
-    std::string out;
-    for (; *text != '\0'; ++text)
-        out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(*text))));
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -98,16 +98,9 @@ int ValueToInt(const SqlValue& value) {
     return 0;
 }
 
-SqlValue TextToValue(std::u16string_view text, const ColumnType& type) {
+SqlValue TextToValue(std::u16string_view text) {
     if (text.empty())
         return std::monostate{};
-    if (type.fixedWidth != 0 && text.size() > type.fixedWidth) {
-        std::size_t cut = type.fixedWidth;
-        // Never leave half of a surrogate pair behind.
-        if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
-            --cut;
-        text = text.substr(0, cut);
-    }
     return std::u16string(text);
 }
 

@@ -18,9 +18,10 @@ bool ValueToText(const SqlValue& value, const ColumnType& type, std::u16string& 
 // NULL gives 0; every other value its low 16 bits, sign-extended.
 int ValueToInt(const SqlValue& value);
 
-// The stored value of a written text: NULL for an empty text; cut to the width of a
-// fixed-width column.
-SqlValue TextToValue(std::u16string_view text, const ColumnType& type);
+// The stored value of a written text: NULL for an empty text. A text longer than a fixed-width
+// column is kept whole (read back unpadded) rather than refused or cut: a device's key must not
+// change on its way through the store.
+SqlValue TextToValue(std::u16string_view text);
 // The stored value of a written integer: its low 16 bits, sign-extended.
 SqlValue IntToValue(int value);
 

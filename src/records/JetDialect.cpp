@@ -81,6 +81,13 @@ bool IsWordAt(const std::vector<Token>& tokens, std::size_t index, std::string_v
 } // namespace
 
 std::string TranslateJetSql(std::string_view sql) {
+    // Only "create ..." and "delete ..." statements can hold a Jet form.
+    std::size_t start = 0;
+    while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start])) != 0)
+        ++start;
+    const std::string_view head = sql.substr(start, 6);
+    if (!SameWord(head, "create") && !SameWord(head, "delete"))
+        return std::string(sql);
     const std::vector<Token> tokens = Tokenise(sql);
     const std::size_t first = NextSolid(tokens, 0);
     const std::size_t second = NextSolid(tokens, first + 1);

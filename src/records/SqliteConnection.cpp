@@ -72,7 +72,10 @@ bool SqliteConnection::Open(const std::string& path, int busySeconds, EngineErro
         return false;
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One caller at a time uses a connection (the result store holds its lock), so the
+    // engine's own per-call locking is left out.
+    const int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         error = SqliteError(db, rc);
         sqlite3_close(db);

@@ -2,9 +2,19 @@
 
 #include <sqlite3.h>
 
+#include "platform/TextConversion.h"
 #include "records/JetDialect.h"
 
 namespace lumicord {
+namespace {
+// The database holds UTF-8; most texts are ASCII and widen without decoding.
+std::u16string Utf16Of(std::string_view utf8) {
+    for (char c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Utf8ToUtf16(utf8);
+    return std::u16string(utf8.begin(), utf8.end());
+}
+} // namespace
 
 SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(m_statement);
@@ -103,9 +113,9 @@ SqlValue SqliteStatement::Column(int column) const {
     case SQLITE_FLOAT:
         return sqlite3_column_double(m_statement, column);
     case SQLITE_TEXT: {
-        const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_statement, column));
-        const int bytes = sqlite3_column_bytes16(m_statement, column);
-        return text != nullptr ? std::u16string(text, text + bytes / 2) : std::u16string();
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        const auto bytes = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
+        return text != nullptr ? Utf16Of(std::string_view(text, bytes)) : std::u16string();
     }
     case SQLITE_BLOB: {
         const auto* data =

@@ -58,7 +58,7 @@ bool StaticRowSet::Load(SqliteConnection& connection, std::string_view sql,
 
 bool StaticRowSet::LoadRows(SqliteConnection& connection, std::string_view sql,
                             const SqlParameters& parameters, bool withRowId, EngineError& error) {
-    *this = StaticRowSet();
+    Close();
     SqliteStatement statement;
     if (!statement.Prepare(connection.Handle(), sql, error) || !statement.Bind(parameters, error))
         return false;
@@ -83,27 +83,40 @@ bool StaticRowSet::LoadRows(SqliteConnection& connection, std::string_view sql,
             m_rowIds.push_back(std::holds_alternative<std::int64_t>(id) ? std::get<std::int64_t>(id)
                                                                         : 0);
         }
-        std::vector<SqlValue> values;
-        values.reserve(m_columns.size());
         for (int i = first; i < count; ++i)
-            values.push_back(statement.Column(i));
-        m_rows.push_back(std::move(values));
+            m_values.push_back(statement.Column(i));
+        ++m_rowCount;
     }
     if (!stepped) {
-        *this = StaticRowSet(); // stepping failed part way: keep nothing
+        Close(); // stepping failed part way: keep nothing
         return false;
     }
     if (!withRowId)
         m_table.clear();
+    m_open = true;
     return true;
 }
 
+void StaticRowSet::Close() {
+    CancelUpdate();
+    m_columns.clear();
+    m_table.clear();
+    m_rowIds.clear();
+    m_values.clear();
+    m_rowCount = 0;
+    m_position = 0;
+    m_open = false;
+}
+
 void StaticRowSet::MoveNext() {
-    if (m_position < m_rows.size())
+    if (m_position < m_rowCount)
         ++m_position;
 }
 
 int StaticRowSet::FindColumn(std::string_view name) const {
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].name == name)
+            return static_cast<int>(i);
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         if (SameName(m_columns[i].name, name))
             return static_cast<int>(i);
@@ -113,7 +126,7 @@ int StaticRowSet::FindColumn(std::string_view name) const {
 const SqlValue* StaticRowSet::Value(int column) const {
     if (AtEnd())
         return nullptr;
-    return &m_rows[m_position][static_cast<std::size_t>(column)];
+    return &m_values[m_position * m_columns.size() + static_cast<std::size_t>(column)];
 }
 
 bool StaticRowSet::AddNew(EngineError& error) {
@@ -177,8 +190,9 @@ bool StaticRowSet::Insert(SqliteConnection& connection, EngineError& error) {
     if (!connection.Execute(sql, parameters, changes, error))
         return false;
     m_rowIds.push_back(sqlite3_last_insert_rowid(connection.Handle()));
-    m_rows.push_back(std::move(row));
-    m_position = m_rows.size() - 1;
+    for (SqlValue& value : row)
+        m_values.push_back(std::move(value));
+    m_position = m_rowCount++;
     return true;
 }
 
@@ -209,7 +223,7 @@ bool StaticRowSet::UpdateCurrent(SqliteConnection& connection, EngineError& erro
         error = LayerError(SQLITE_NOTFOUND, "the row no longer exists");
         return false;
     }
-    std::vector<SqlValue>& row = m_rows[m_position];
+    SqlValue* row = &m_values[m_position * m_columns.size()];
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         if (m_pendingValues[i])
             row[i] = *m_pendingValues[i];

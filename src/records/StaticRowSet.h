@@ -27,9 +27,12 @@ public:
     // Runs `sql` and keeps every row. Rows of a query over one table can be edited.
     bool Load(SqliteConnection& connection, std::string_view sql, const SqlParameters& parameters,
               EngineError& error);
+    // Drops the rows; their storage is kept for the next query.
+    void Close();
+    bool IsOpen() const { return m_open; }
 
-    std::size_t Count() const { return m_rows.size(); }
-    bool AtEnd() const { return m_position >= m_rows.size(); }
+    std::size_t Count() const { return m_rowCount; }
+    bool AtEnd() const { return m_position >= m_rowCount; }
     void MoveNext();
     void MoveFirst() { m_position = 0; }
 
@@ -60,8 +63,10 @@ private:
     std::vector<RowSetColumn> m_columns;
     std::string m_table; // the one table of every column; empty: the rows cannot be edited
     std::vector<std::int64_t> m_rowIds;
-    std::vector<std::vector<SqlValue>> m_rows;
+    std::vector<SqlValue> m_values; // row after row, one value per column
+    std::size_t m_rowCount = 0;
     std::size_t m_position = 0;
+    bool m_open = false;
     Pending m_pending = Pending::None;
     std::vector<std::optional<SqlValue>> m_pendingValues;
 };

@@ -103,7 +103,7 @@ TEST_F(DatabaseLayer, TextsRoundTripWithNullAndFixedWidth) {
     EXPECT_EQ(Text("select name is null as nameless from t where n=0", "nameless"), u"1");
     EXPECT_EQ(Text("select * from t where n=0", "name"), u"");
     EXPECT_EQ(Text("select * from t where n=1", "name"), u"abc" + std::u16string(30, u' '));
-    EXPECT_EQ(Text("select * from t where n=2", "name"), std::u16string(33, u'x'));
+    EXPECT_EQ(Text("select * from t where n=2", "name"), std::u16string(40, u'x')); // kept whole
     EXPECT_EQ(Text("select * from t where n=3", "name"),
               u"it's \"quoted\"" + std::u16string(20, u' '));
 }
@@ -185,6 +185,19 @@ TEST_F(DatabaseLayer, EditsNeedAPendingRowAndChangeOnlyTheCurrentOne) {
     ASSERT_EQ(rows.CountRows(), 1);
     EXPECT_TRUE(rows.ReadInt("n", value));
     EXPECT_EQ(value, 20);
+}
+
+TEST_F(DatabaseLayer, AFailedCommitIsRecordedAndDropsTheRow) {
+    ASSERT_TRUE(m_database.RunStatement("CREATE TABLE u(a int not null)"));
+    CADORecordset rows(m_database);
+    ASSERT_TRUE(rows.OpenQuery("select * from u"));
+    ASSERT_TRUE(rows.BeginNewRow());
+    EXPECT_FALSE(rows.CommitRow());
+    EXPECT_EQ(rows.Mode(), EditNone);
+    EXPECT_EQ(rows.LastErrorCode(), 19); // constraint
+    EXPECT_NE(rows.LastErrorText().find("NOT NULL constraint failed: u.a"), std::string::npos);
+    EXPECT_EQ(rows.CountRows(), 0);
+    EXPECT_TRUE(rows.CommitRow()); // the failed row is gone
 }
 
 TEST_F(DatabaseLayer, RowsOfADistinctQueryAreReadOnly) {

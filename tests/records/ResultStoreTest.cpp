@@ -1,3 +1,4 @@
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -211,6 +212,14 @@ TEST_F(ResultStore, WirelessValuesOfOneDeviceOrTheFirst) {
     EXPECT_STREQ(row.ssid5, ("Office-5G" + std::string(24, ' ')).c_str());
     ASSERT_TRUE(m_store.GetDeviceWireless(row, u"00:00:00:00:00:00"));
     EXPECT_STREQ(row.mac, "");
+
+    // Fields that fill their whole width without a NUL are read to their width and kept.
+    ap_discover_stu full = MakeDevice(kMacC, std::string(40, 's'));
+    std::memset(full.wpakey2, 'k', sizeof full.wpakey2);
+    ASSERT_TRUE(m_store.AddDevice(full));
+    ASSERT_TRUE(m_store.GetDeviceWireless(row, u"11:22:33:44:55:66"));
+    EXPECT_EQ(std::string(row.ssid2), std::string(33, 's'));
+    EXPECT_EQ(std::string(row.wpakey2), std::string(65, 'k'));
 }
 
 TEST(ResultStoreFile, IsRecreatedAtStartAndDeletedAtTheEnd) {
@@ -253,16 +262,16 @@ TEST(ResultStoreFile, OpenFailureIsShownAndEveryOperationDoesNothing) {
     EXPECT_FALSE(store.ResetStatuses());
 }
 
+// Other test programs in the same folder use the same file, so only the object is checked here.
 TEST(ResultStoreInstance, LivesInTheProgramDirectoryUntilDestroyed) {
-    const std::string path = ProgramDirectory() + "data.mdb";
     CSqlManagement& store = CSqlManagement::Instance();
     EXPECT_EQ(&store, &CSqlManagement::Instance());
-    EXPECT_EQ(store.DatabasePath(), path);
+    EXPECT_EQ(store.DatabasePath(), ProgramDirectory() + "data.mdb");
     EXPECT_TRUE(store.AddDevice(MakeDevice(kMacA)));
-    EXPECT_TRUE(std::filesystem::exists(path));
     CSqlManagement::DestroyInstance();
-    CSqlManagement::DestroyInstance(); // a second call does nothing
-    EXPECT_FALSE(std::filesystem::exists(path));
+    CSqlManagement::DestroyInstance();                        // a second call does nothing
+    EXPECT_TRUE(AllRows(CSqlManagement::Instance()).empty()); // a new store starts empty
+    CSqlManagement::DestroyInstance();
 }
 
 } // namespace
