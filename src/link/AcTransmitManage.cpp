@@ -47,10 +47,25 @@ AcTransmitManage::~AcTransmitManage() {
     StopThreads();
 }
 
+namespace {
+std::mutex g_instanceMutex;
+std::unique_ptr<AcTransmitManage> g_instance;
+} // namespace
+
 AcTransmitManage& AcTransmitManage::Instance() {
     static CResultLog resultLog(ProgramDirectory() + "Log/");
-    static AcTransmitManage manager(CSqlManagement::Instance(), resultLog);
-    return manager;
+    std::lock_guard lock(g_instanceMutex);
+    if (!g_instance)
+        g_instance = std::make_unique<AcTransmitManage>(CSqlManagement::Instance(), resultLog);
+    return *g_instance;
+}
+
+void AcTransmitManage::DestroyInstance() {
+    std::unique_ptr<AcTransmitManage> instance;
+    {
+        std::lock_guard lock(g_instanceMutex);
+        instance = std::move(g_instance);
+    }
 }
 
 void AcTransmitManage::StopThreads() {

@@ -37,6 +37,9 @@ public:
 
     // The process's manager over the process's store and result log, created on first use.
     static AcTransmitManage& Instance();
+    // Destroys the process's manager (idempotent); the application calls it at shutdown,
+    // before it destroys the store.
+    static void DestroyInstance();
 
     // Stops the threads of an earlier Init, then starts the capture and dispatch threads on
     // the chosen adapter. False (with a diagnostic line) when a piece could not be made.
