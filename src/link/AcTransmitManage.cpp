@@ -17,6 +17,8 @@ namespace lumicord {
 namespace {
 
 constexpr int kLinkReadTimeoutMs = 1;
+// How long Init waits for the capture thread to open its endpoint.
+constexpr std::chrono::seconds kListenWait{2};
 // How long the capture thread leaves a failing endpoint alone before reading again.
 constexpr std::chrono::milliseconds kCaptureErrorPause{10};
 
@@ -97,13 +99,15 @@ bool AcTransmitManage::Init() {
     // thread runs only through a later Init.
     const std::string device = m_captureDevice;
     const int wakeFd = m_captureWake && m_captureWake->Valid() ? m_captureWake->Fd() : -1;
-    if (!StartThread(m_captureThread, [this, device, mac = m_adapterMac, wakeFd] {
-            CaptureThread(device, mac, wakeFd);
+    CAutoResetEvent listening;
+    if (!StartThread(m_captureThread, [this, device, mac = m_adapterMac, wakeFd, &listening] {
+            CaptureThread(device, mac, wakeFd, &listening);
         })) {
         WriteDiagnosticLine(__PRETTY_FUNCTION__, kDiagnosticError, __LINE__,
                             "create thread_recv_discover fail");
         return false;
     }
+    listening.WaitFor(kListenWait);
     if (!StartThread(m_dispatchThread,
                      [this, event = m_newReply.get()] { DispatchThread(event); })) {
         WriteDiagnosticLine(__PRETTY_FUNCTION__, kDiagnosticError, __LINE__,
@@ -147,13 +151,17 @@ bool AcTransmitManage::StopTransfers(std::chrono::milliseconds bound) {
     return m_transfers.StopAll(bound);
 }
 
-void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, int stopFd) {
+void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, int stopFd,
+                                     CAutoResetEvent* listening) {
     ++m_runningThreads;
     auto endpoint = CLinkEndpoint::Open(device, kLinkReadTimeoutMs, EndpointUse::Capture);
     if (endpoint) {
         endpoint->SetFilter(CaptureFilterExpression(adapterMac));
         // Reads never block; the thread sleeps in poll until a frame or the stop arrives.
         endpoint->SetNonBlocking(true);
+    }
+    listening->Set(); // Init may go on; the event is not touched again
+    if (endpoint) {
         while (!m_stopCapture) {
             LinkFrame frame;
             const ReceiveResult received = endpoint->Receive(frame);

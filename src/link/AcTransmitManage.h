@@ -43,6 +43,8 @@ public:
 
     // Stops the threads of an earlier Init, then starts the capture and dispatch threads on
     // the chosen adapter. False (with a diagnostic line) when a piece could not be made.
+    // Returns once the capture thread listens (or has given up), so that the replies to a
+    // request sent right afterwards are not missed.
     bool Init();
     // One discovery request through a short-lived endpoint; nothing when it cannot open.
     void BroadcastDiscovery();
@@ -71,7 +73,8 @@ public:
     int RunningLinkThreads() const { return m_runningThreads.load(); }
 
 private:
-    void CaptureThread(std::string device, MacAddress adapterMac, int stopFd);
+    void CaptureThread(std::string device, MacAddress adapterMac, int stopFd,
+                       CAutoResetEvent* listening);
     void DispatchThread(CAutoResetEvent* newReply);
     void HandleCaptured(const LinkFrame& frame);
     void HandleDiscoveryReply(const LinkFrame& reply);
