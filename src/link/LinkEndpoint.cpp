@@ -1,6 +1,7 @@
 #include "link/LinkEndpoint.h"
 
 #include <pcap/pcap.h>
+#include <poll.h>
 #include <utility>
 
 namespace lumicord {
@@ -49,11 +50,17 @@ std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, in
         pcap_close(handle);
         return nullptr;
     }
-    return std::unique_ptr<CLinkEndpoint>(new CLinkEndpoint(handle, device));
+    // On Linux a blocking pcap read may wait for the first frame however long it takes, so
+    // the handle always stays non-blocking and Receive waits out the read timeout itself.
+    if (pcap_setnonblock(handle, 1, errbuf) != 0 || pcap_get_selectable_fd(handle) < 0) {
+        pcap_close(handle);
+        return nullptr;
+    }
+    return std::unique_ptr<CLinkEndpoint>(new CLinkEndpoint(handle, device, readTimeoutMs));
 }
 
-CLinkEndpoint::CLinkEndpoint(pcap_t* handle, std::string device)
-    : m_handle(handle), m_device(std::move(device)) {}
+CLinkEndpoint::CLinkEndpoint(pcap_t* handle, std::string device, int readTimeoutMs)
+    : m_handle(handle), m_device(std::move(device)), m_readTimeoutMs(readTimeoutMs) {}
 
 CLinkEndpoint::~CLinkEndpoint() {
     pcap_close(m_handle);
@@ -74,8 +81,8 @@ bool CLinkEndpoint::SetFilter(const std::string& expression) {
 }
 
 bool CLinkEndpoint::SetNonBlocking(bool on) {
-    char errbuf[PCAP_ERRBUF_SIZE] = {};
-    return pcap_setnonblock(m_handle, on ? 1 : 0, errbuf) == 0;
+    m_blocking = !on;
+    return true;
 }
 
 bool CLinkEndpoint::SetInboundOnly() {
@@ -87,12 +94,19 @@ bool CLinkEndpoint::Send(const LinkFrame& frame) {
                            static_cast<int>(kLinkFrameSize)) == 0;
 }
 
-ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame) {
+ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedBytes) {
     pcap_pkthdr* header = nullptr;
     const u_char* data = nullptr;
-    const int result = pcap_next_ex(m_handle, &header, &data);
+    int result = pcap_next_ex(m_handle, &header, &data);
+    if (result == 0 && m_blocking) {
+        pollfd fd = {pcap_get_selectable_fd(m_handle), POLLIN, 0};
+        if (poll(&fd, 1, m_readTimeoutMs) > 0)
+            result = pcap_next_ex(m_handle, &header, &data);
+    }
     if (result == 1) {
         frame = ReadCapturedFrame(data, header->caplen);
+        if (capturedBytes != nullptr)
+            *capturedBytes = header->caplen;
         return ReceiveResult::Frame;
     }
     return result == 0 ? ReceiveResult::Timeout : ReceiveResult::Error;

@@ -35,6 +35,8 @@ public:
     // Compiles (optimised, with the device's netmask or 0) and installs `expression`.
     // Failures are not reported to the user; the result says whether it was installed.
     bool SetFilter(const std::string& expression);
+    // A blocking endpoint's Receive waits up to the read timeout for a frame; a non-blocking
+    // one returns at once.
     bool SetNonBlocking(bool on);
     // Sees only frames arriving at the interface, not those sent from this machine.
     bool SetInboundOnly();
@@ -42,8 +44,10 @@ public:
     // Sends exactly 1286 bytes. A failure is not reported; the result says how it went.
     bool Send(const LinkFrame& frame);
 
-    // Reads one frame into `frame` (zeroed, zero padded or cut at 1286 bytes).
-    ReceiveResult Receive(LinkFrame& frame);
+    // Reads one frame into `frame` (zeroed, zero padded or cut at 1286 bytes); the captured
+    // length goes to `capturedBytes` when given. Timeout when none came within the read
+    // timeout (blocking) or none was waiting (non-blocking).
+    ReceiveResult Receive(LinkFrame& frame, std::size_t* capturedBytes = nullptr);
 
     // A descriptor that becomes readable when a frame is waiting; -1 when there is none.
     int SelectableFd() const;
@@ -52,9 +56,11 @@ public:
     std::uint64_t DroppedFrames() const;
 
 private:
-    CLinkEndpoint(pcap_t* handle, std::string device);
+    CLinkEndpoint(pcap_t* handle, std::string device, int readTimeoutMs);
     pcap_t* m_handle;
     std::string m_device;
+    int m_readTimeoutMs;
+    bool m_blocking = true;
 };
 
 // "ether dst " + adapter MAC in lower case + "and ether proto 0x6262"
