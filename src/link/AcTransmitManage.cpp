@@ -159,6 +159,7 @@ void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, 
         endpoint->SetFilter(CaptureFilterExpression(adapterMac));
         // Reads never block; the thread sleeps in poll until a frame or the stop arrives.
         endpoint->SetNonBlocking(true);
+        endpoint->SetInboundOnly();
     }
     listening->Set(); // Init may go on; the event is not touched again
     if (endpoint) {

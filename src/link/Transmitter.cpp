@@ -42,6 +42,9 @@ std::unique_ptr<CLinkEndpoint> OpenTransferEndpoint(const TransferLink& link,
             std::memcpy(device.data(), templ.dst_mac, device.size());
             endpoint->SetFilter(TransmitterFilterExpression(device));
             endpoint->SetNonBlocking(true);
+            // The frames this process sends never concern a transmitter; leaving them out
+            // spares the kernel a filter run per frame sent and endpoint open.
+            endpoint->SetInboundOnly();
             return endpoint;
         }
         const auto until =
