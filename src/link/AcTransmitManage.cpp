@@ -99,15 +99,16 @@ bool AcTransmitManage::Init() {
     // thread runs only through a later Init.
     const std::string device = m_captureDevice;
     const int wakeFd = m_captureWake && m_captureWake->Valid() ? m_captureWake->Fd() : -1;
-    CAutoResetEvent listening;
-    if (!StartThread(m_captureThread, [this, device, mac = m_adapterMac, wakeFd, &listening] {
-            CaptureThread(device, mac, wakeFd, &listening);
+    // Shared with the capture thread, which may still be signalling it when Init returns.
+    const auto listening = std::make_shared<CAutoResetEvent>();
+    if (!StartThread(m_captureThread, [this, device, mac = m_adapterMac, wakeFd, listening] {
+            CaptureThread(device, mac, wakeFd, listening.get());
         })) {
         WriteDiagnosticLine(__PRETTY_FUNCTION__, kDiagnosticError, __LINE__,
                             "create thread_recv_discover fail");
         return false;
     }
-    listening.WaitFor(kListenWait);
+    listening->WaitFor(kListenWait);
     if (!StartThread(m_dispatchThread,
                      [this, event = m_newReply.get()] { DispatchThread(event); })) {
         WriteDiagnosticLine(__PRETTY_FUNCTION__, kDiagnosticError, __LINE__,
@@ -161,7 +162,7 @@ void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, 
         endpoint->SetNonBlocking(true);
         endpoint->SetInboundOnly();
     }
-    listening->Set(); // Init may go on; the event is not touched again
+    listening->Set(); // Init may go on
     if (endpoint) {
         while (!m_stopCapture) {
             LinkFrame frame;
