@@ -12,10 +12,11 @@ using namespace lumicord::devsim;
 TEST(SimOptions, SettingsApplyToTheSelectedDevicesOnly) {
     SimOptions options;
     std::vector<std::string> errors;
-    ASSERT_TRUE(ParseSimOptions({"-i", "lumi-dev", "-n", "1000", "--out", "/tmp/x", "--fault",
-                                 "silent@10%", "--fault", "ack-delay=25@3,7-9", "--outcome",
-                                 "failed@2", "--lock-code", "1234", "--ssid2", "Net-{n}"},
-                                options, errors))
+    ASSERT_TRUE(
+        ParseSimOptions({"-i", "lumi-dev", "-n", "1000", "--out", "/tmp/x", "--fault", "silent@10%",
+                         "--fault", "ack-delay=25@3,7-9", "--outcome", "failed@2", "--lock-code",
+                         "1234", "--lock-code", "a=b@c@6", "--ssid2", "Net-{n}"},
+                        options, errors))
         << errors.front();
     EXPECT_EQ(options.interfaceName, "lumi-dev");
     EXPECT_EQ(options.count, 1000);
@@ -28,6 +29,7 @@ TEST(SimOptions, SettingsApplyToTheSelectedDevicesOnly) {
     EXPECT_EQ(BehaviourOf(options, 2).outcome, Outcome::Failed);
     EXPECT_EQ(BehaviourOf(options, 3).outcome, Outcome::Applied);
     EXPECT_EQ(BehaviourOf(options, 5).lockCode, "1234");
+    EXPECT_EQ(BehaviourOf(options, 6).lockCode, "a=b@c");
     EXPECT_EQ(BehaviourOf(options, 12).info.ssid2, "Net-0012");
     EXPECT_EQ(MacText(DeviceMac(options.macBase, 256)), "02:00:00:00:01:00");
 }

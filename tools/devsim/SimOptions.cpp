@@ -156,15 +156,24 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
             if (!needValue())
                 continue;
             DeviceSetting setting;
-            bool ok = ParseSetting(value, setting);
-            if (arg == "--outcome")
-                ok = ok && setting.value.empty() &&
+            bool ok = true;
+            if (arg == "--lock-code") {
+                // The code is taken whole ('=' included); only a valid "@SEL" ends it early.
+                setting.name = "lock-code";
+                setting.value = value;
+                const std::size_t at = value.rfind('@');
+                DeviceSelection selection;
+                if (at != std::string::npos && ParseSelection(value.substr(at + 1), selection)) {
+                    setting.value = value.substr(0, at);
+                    setting.selection = selection;
+                }
+            } else if (arg == "--outcome") {
+                ok = ParseSetting(value, setting) && setting.value.empty() &&
                      (setting.name == "applied" || setting.name == "failed" ||
                       setting.name == "mismatch");
-            else if (arg == "--lock-code")
-                setting = DeviceSetting{"lock-code", setting.name, setting.selection};
-            else
-                ok = ok && KnownFault(setting);
+            } else {
+                ok = ParseSetting(value, setting) && KnownFault(setting);
+            }
             if (ok)
                 options.settings.push_back(setting);
             else
