@@ -97,10 +97,10 @@ TEST_F(CliSegment, SendReportsEveryDeviceAndFailsWhenOneDid) {
     ToolRun run = Cli({"send", "-i", CVethSegment::AppInterface(), "--config", config, "--all"});
     EXPECT_EQ(run.code, ExitSomeFailed) << run.out << run.err;
     EXPECT_EQ(CountLines(run.out), 3);
-    EXPECT_NE(
-        run.out.find(DeviceMacText(1) + "\tconfig: Operate success\tlogo: Wait "
-                                        "operate\tanti-theft: Wait operate\tresult: success\n"),
-        std::string::npos)
+    EXPECT_NE(run.out.find(DeviceMacText(1) +
+                           "\tconfig: Operate success\tlogo: Wait "
+                           "operate\tanti-theft: Wait operate\tresult: success\n"),
+              std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find(DeviceMacText(2) +
                            "\tconfig: Operate fail\tlogo: Wait operate\tanti-theft: Wait operate\t"
