@@ -4,6 +4,7 @@
 #include "app/DiagnosticLog.h"
 #include "app/LanguageTables.h"
 #include "app/SettingsFile.h"
+#include "link/AcTransmitManage.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ServiceLayers.h"
 #include "platform/SingleInstanceLock.h"
@@ -14,6 +15,8 @@ namespace {
 constexpr std::uint16_t kSocketsVersion = MakeSocketsVersion(1, 1);
 constexpr unsigned kCommonControlsStructSize = 8;
 constexpr unsigned kCommonControlsAllClasses = 0xFF;
+// A stopped transmitter ends within milliseconds; this bounds the wait for one stuck elsewhere.
+constexpr std::chrono::seconds kTransferStopBound{2};
 } // namespace
 
 CApplicationApp::CApplicationApp(CApplicationHooks& hooks, std::string instanceName,
@@ -62,6 +65,7 @@ bool CApplicationApp::InitInstance() {
 
 int CApplicationApp::ExitInstance() {
     ++m_exitCount;
+    ReleaseServices();
     StopSocketsLayer();
     UninitialiseCom();
     StopGraphics(m_graphicsToken);
@@ -79,8 +83,23 @@ void CApplicationApp::LoadSettings() {
 }
 
 void CApplicationApp::ObtainServices() {
-    // The discovery manager joins here once it exists.
+    m_transmitManage = &AcTransmitManage::Instance();
     m_resultStore = &CSqlManagement::Instance();
+}
+
+void CApplicationApp::ReleaseServices() {
+    // Detached transmitters and the link threads write to the store: they end first, so that
+    // nothing reaches the store once it is gone.
+    if (m_transmitManage != nullptr) {
+        m_transmitManage->StopTransfers(kTransferStopBound);
+        m_transmitManage->StopThreads();
+        AcTransmitManage::DestroyInstance();
+        m_transmitManage = nullptr;
+    }
+    if (m_resultStore != nullptr) {
+        CSqlManagement::DestroyInstance();
+        m_resultStore = nullptr;
+    }
 }
 
 } // namespace lumicord

@@ -11,6 +11,7 @@
 
 namespace lumicord {
 
+class AcTransmitManage;
 class CApplicationHooks;
 class CSqlManagement;
 class CSingleInstanceLock;
@@ -31,8 +32,9 @@ public:
     // Runs start-up and, when it succeeds, the main window to its end. Always false: either
     // start-up failed or the main window has already run.
     bool InitInstance();
-    // Stops the sockets layer, COM and graphics (harmless when they never started), then the
-    // framework. Returns the framework's exit code.
+    // Stops the services (running transfers, then the manager's threads, then the store), the
+    // sockets layer, COM and graphics (harmless when they never started), then the framework.
+    // Returns the framework's exit code.
     int ExitInstance();
 
     // The program directory, ending in '/'.
@@ -41,7 +43,9 @@ public:
     // before the main window is created. Windows read them here.
     const CSettings& Settings() const { return m_settings; }
     const CSkinPaths& SkinPaths() const { return m_skinPaths; }
-    // The result store obtained in step 10; only valid once start-up got that far.
+    // The discovery manager and the result store obtained in step 10; only valid once
+    // start-up got that far and until ExitInstance.
+    AcTransmitManage& TransmitManage() const { return *m_transmitManage; }
     CSqlManagement& ResultStore() const { return *m_resultStore; }
 
     // True once step 11 ran: the main window was shown and has ended.
@@ -52,6 +56,7 @@ private:
     void LoadLanguage();
     void LoadSettings();
     void ObtainServices();
+    void ReleaseServices();
 
     CApplicationHooks& m_hooks;
     std::string m_instanceName;
@@ -60,6 +65,7 @@ private:
     std::uintptr_t m_graphicsToken = 0;
     CSettings m_settings;
     CSkinPaths m_skinPaths;
+    AcTransmitManage* m_transmitManage = nullptr;
     CSqlManagement* m_resultStore = nullptr;
     bool m_mainWindowRan = false;
     int m_exitCount = 0;

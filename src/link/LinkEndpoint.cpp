@@ -1,20 +1,26 @@
 #include "link/LinkEndpoint.h"
 
+#include <linux/if_packet.h>
 #include <pcap/pcap.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <utility>
 
 namespace lumicord {
 namespace {
 
 constexpr int kSnapshotLength = 65536;
+// A transmitter reads one device's 1286-byte replies only. With the full snapshot length each
+// ring slot would take 64 KiB, which is most of the memory of hundreds of transmitters.
+constexpr int kTransmitterSnapshotLength = 2048;
 
 // In immediate mode libpcap keeps one fixed slot per frame, as large as the snapshot length
 // or the interface's largest frame (65535 + 18 when the interface offloads), so buffers are
 // counted in such slots rather than in 1286-byte frames.
 constexpr int kSlotBytes = 65536 + 18 + 128;
-// A transmitter sees one device's acknowledgements and outcomes, a few frames at a time.
-constexpr int kTransmitterSlots = 4;
+// A transmitter sees one device's acknowledgements and outcomes, a few frames at a time; with
+// its short snapshot length this holds about 28 of them.
+constexpr int kTransmitterBufferBytes = 64 * 1024;
 // The capture thread must hold a burst of 1000 discovery replies while it drains them.
 constexpr int kCaptureSlots = 1024;
 
@@ -26,7 +32,7 @@ int BufferBytes(EndpointUse use) {
     case EndpointUse::Transmitter:
         break;
     }
-    return kTransmitterSlots * kSlotBytes;
+    return kTransmitterBufferBytes;
 }
 
 std::string FilterText(const char* direction, const std::string& macText) {
@@ -44,7 +50,9 @@ std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, in
     pcap_t* handle = pcap_create(device.c_str(), errbuf);
     if (handle == nullptr)
         return nullptr;
-    if (pcap_set_snaplen(handle, kSnapshotLength) != 0 || pcap_set_promisc(handle, 1) != 0 ||
+    const int snapshot =
+        use == EndpointUse::Transmitter ? kTransmitterSnapshotLength : kSnapshotLength;
+    if (pcap_set_snaplen(handle, snapshot) != 0 || pcap_set_promisc(handle, 1) != 0 ||
         pcap_set_timeout(handle, readTimeoutMs) != 0 || pcap_set_immediate_mode(handle, 1) != 0 ||
         pcap_set_buffer_size(handle, BufferBytes(use)) != 0 || pcap_activate(handle) < 0) {
         pcap_close(handle);
@@ -86,7 +94,14 @@ bool CLinkEndpoint::SetNonBlocking(bool on) {
 }
 
 bool CLinkEndpoint::SetInboundOnly() {
-    return pcap_setdirection(m_handle, PCAP_D_IN) == 0;
+    if (pcap_setdirection(m_handle, PCAP_D_IN) != 0)
+        return false;
+    // The kernel then also skips this socket for every frame the machine sends, instead of
+    // running its filter on each (a cost that grows with the number of endpoints open).
+    const int on = 1;
+    setsockopt(pcap_get_selectable_fd(m_handle), SOL_PACKET, PACKET_IGNORE_OUTGOING, &on,
+               sizeof on);
+    return true;
 }
 
 bool CLinkEndpoint::Send(const LinkFrame& frame) {

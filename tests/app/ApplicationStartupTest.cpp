@@ -7,6 +7,8 @@
 #include "app/CApplicationApp.h"
 #include "app/CApplicationHooks.h"
 #include "app/LanguageTables.h"
+#include "link/AcTransmitManage.h"
+#include "link/TransmitJob.h"
 #include "platform/SingleInstanceLock.h"
 
 using namespace lumicord;
@@ -101,4 +103,25 @@ TEST(ApplicationStartup, SettingsAndSkinPathsAreReadBeforeTheMainWindow) {
     EXPECT_EQ(hooks.childBkColorWhileRunning, MakeColorRef(0, 0, 255));
     EXPECT_EQ(hooks.mainBkWhileRunning, folder.Path() + "Skin/main_bk.png");
     EXPECT_EQ(app.Settings().lineColor, MakeColorRef(215, 215, 215));
+}
+
+TEST(ApplicationStartup, ExitStopsRunningTransfersBeforeTheStoreGoes) {
+    struct BatchHooks : RecordingHooks {
+        void RunMainWindow(CApplicationApp& app) override {
+            // A job left running when the window closes: no adapter is chosen, so its
+            // transmitter keeps trying to open an endpoint.
+            TransmitJob job =
+                MakeTransmitJob({2, 0, 0, 0, 0, 1}, {2, 0, 0, 0, 0, 2}, JobConfigFile);
+            startedJob = app.TransmitManage().StartTransmitJob(job);
+            runningAtEnd = app.TransmitManage().RunningTransfers();
+        }
+        bool startedJob = false;
+        int runningAtEnd = -1;
+    } hooks;
+    CApplicationApp app(hooks, TestInstanceName(), "/tmp/");
+    app.InitInstance();
+    ASSERT_TRUE(hooks.startedJob);
+    EXPECT_EQ(hooks.runningAtEnd, 1);
+    // Under the sanitizers a transmitter writing to the destroyed store would be caught here.
+    app.ExitInstance();
 }
