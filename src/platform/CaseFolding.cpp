@@ -1,5 +1,7 @@
 #include "platform/CaseFolding.h"
 
+#include <cctype>
+
 namespace lumicord {
 
 char16_t ToLowerChar(char16_t c) {
@@ -48,6 +50,16 @@ std::u16string ToLower(std::u16string_view text) {
     for (char16_t& c : out)
         c = ToLowerChar(c);
     return out;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 } // namespace lumicord

@@ -11,4 +11,7 @@ namespace lumicord {
 char16_t ToLowerChar(char16_t c);
 std::u16string ToLower(std::u16string_view text);
 
+// True when `a` and `b` are equal but for the case of ASCII letters (SQL keywords, names).
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 } // namespace lumicord

@@ -1,5 +1,7 @@
 #include "records/JetDialect.h"
 
+#include "platform/CaseFolding.h"
+
 #include <cctype>
 #include <vector>
 
@@ -9,16 +11,6 @@ constexpr std::string_view kAutoIncrementKey = "INTEGER PRIMARY KEY AUTOINCREMEN
 
 bool IsWordChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
-}
-
-bool SameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 // One lexical piece of the statement: a word, a quoted text or identifier, blanks, or one
@@ -76,7 +68,8 @@ std::size_t NextSolid(const std::vector<Token>& tokens, std::size_t from) {
 }
 
 bool IsWordAt(const std::vector<Token>& tokens, std::size_t index, std::string_view word) {
-    return index < tokens.size() && tokens[index].word && SameWord(tokens[index].text, word);
+    return index < tokens.size() && tokens[index].word &&
+           EqualsIgnoringAsciiCase(tokens[index].text, word);
 }
 } // namespace
 
@@ -86,7 +79,7 @@ std::string TranslateJetSql(std::string_view sql) {
     while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start])) != 0)
         ++start;
     const std::string_view head = sql.substr(start, 6);
-    if (!SameWord(head, "create") && !SameWord(head, "delete"))
+    if (!EqualsIgnoringAsciiCase(head, "create") && !EqualsIgnoringAsciiCase(head, "delete"))
         return std::string(sql);
     const std::vector<Token> tokens = Tokenise(sql);
     const std::size_t first = NextSolid(tokens, 0);
@@ -106,7 +99,7 @@ std::string TranslateJetSql(std::string_view sql) {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (i >= skipFrom && i < skipTo)
             continue;
-        if (createTable && tokens[i].word && SameWord(tokens[i].text, "counter"))
+        if (createTable && tokens[i].word && EqualsIgnoringAsciiCase(tokens[i].text, "counter"))
             out.append(kAutoIncrementKey);
         else
             out.append(tokens[i].text);

@@ -1,5 +1,7 @@
 #include "records/SqliteConnection.h"
 
+#include "platform/CaseFolding.h"
+
 #include <cctype>
 #include <filesystem>
 #include <sqlite3.h>
@@ -32,15 +34,6 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text);
 }
 
-bool SameKey(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 } // namespace
 
 SqliteConnection::~SqliteConnection() {
@@ -128,7 +121,7 @@ std::string DataSourceOf(std::string_view connectionString) {
         const std::string_view part = connectionString.substr(0, end);
         const std::size_t equals = part.find('=');
         if (equals != std::string_view::npos &&
-            SameKey(TrimBlanks(part.substr(0, equals)), "Data Source"))
+            EqualsIgnoringAsciiCase(TrimBlanks(part.substr(0, equals)), "Data Source"))
             return TrimBlanks(part.substr(equals + 1));
         if (end == std::string_view::npos)
             break;

@@ -1,5 +1,7 @@
 #include "records/StaticRowSet.h"
 
+#include "platform/CaseFolding.h"
+
 #include <cctype>
 #include <sqlite3.h>
 
@@ -8,21 +10,12 @@
 
 namespace lumicord {
 namespace {
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // "select <rest>" becomes "select _rowid_,<rest>" so that each row can be found again; any
 // other text gives an empty result.
 std::string WithRowId(std::string_view sql) {
     constexpr std::string_view kSelect = "select";
-    if (sql.size() <= kSelect.size() || !SameName(sql.substr(0, kSelect.size()), kSelect) ||
+    if (sql.size() <= kSelect.size() ||
+        !EqualsIgnoringAsciiCase(sql.substr(0, kSelect.size()), kSelect) ||
         std::isspace(static_cast<unsigned char>(sql[kSelect.size()])) == 0)
         return {};
     std::string out = "select _rowid_,";
@@ -118,7 +111,7 @@ int StaticRowSet::FindColumn(std::string_view name) const {
         if (m_columns[i].name == name)
             return static_cast<int>(i);
     for (std::size_t i = 0; i < m_columns.size(); ++i)
-        if (SameName(m_columns[i].name, name))
+        if (EqualsIgnoringAsciiCase(m_columns[i].name, name))
             return static_cast<int>(i);
     return -1;
 }
