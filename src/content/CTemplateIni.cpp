@@ -54,13 +54,26 @@ bool IsUtf8Text(std::string_view text) {
     return true;
 }
 
+// A lone CR reads back as it was written; a LF would end the line and a NUL the text.
 bool CarriesLine(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+    return text.find_first_of(std::string_view("\n\0", 2)) == std::string_view::npos;
 }
 
 void AppendLines(std::string& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         out.append(line).append(kLineEnd);
+}
+
+bool IsHeader(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+// The key of a trimmed line inside a section; empty for comments and lines holding no value.
+std::string_view KeyOf(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || line.starts_with(';') || line.starts_with('#'))
+        return {};
+    return Trimmed(line.substr(0, equals));
 }
 
 bool IsBlank(std::string_view line) {
@@ -128,12 +141,8 @@ bool CTemplateIni::Parse(std::string_view text, const std::string& source) {
         if (raw.ends_with('\r'))
             raw.remove_suffix(1);
         const std::string_view line = Trimmed(raw);
-        const bool header = line.size() >= 2 && line.front() == '[' && line.back() == ']';
-        const std::size_t equals = line.find('=');
-        const bool comment = line.starts_with(';') || line.starts_with('#');
-        const std::string_view key =
-            equals == std::string_view::npos ? std::string_view() : Trimmed(line.substr(0, equals));
-        if (header && !comment) {
+        const std::string_view key = KeyOf(line);
+        if (IsHeader(line)) {
             const std::string name(line.substr(1, line.size() - 2));
             if (m_sections.contains(name)) {
                 Clear();
@@ -142,7 +151,8 @@ bool CTemplateIni::Parse(std::string_view text, const std::string& source) {
                 return false;
             }
             auto block = pending.end();
-            while (block != pending.begin() && !IsBlank(*(block - 1)))
+            while (block != pending.begin() && !IsBlank(*(block - 1)) &&
+                   KeyOf(Trimmed(*(block - 1))).empty())
                 --block;
             Lines before(std::make_move_iterator(pending.begin()), std::make_move_iterator(block));
             if (current)
@@ -153,12 +163,12 @@ bool CTemplateIni::Parse(std::string_view text, const std::string& source) {
             current->above.assign(std::make_move_iterator(block),
                                   std::make_move_iterator(pending.end()));
             pending.clear();
-        } else if (current && !comment && !key.empty()) {
+        } else if (current && !key.empty()) {
             Entry& entry = current->keys[std::string(key)];
             entry.above.insert(entry.above.end(), std::make_move_iterator(pending.begin()),
                                std::make_move_iterator(pending.end()));
             pending.clear();
-            entry.value = Trimmed(line.substr(equals + 1));
+            entry.value = Trimmed(line.substr(line.find('=') + 1));
         } else {
             pending.emplace_back(raw);
         }
@@ -183,6 +193,10 @@ std::string CTemplateIni::Text() const {
         AppendLines(out, section.below);
         out.append(kLineEnd);
     }
+    // A reader takes a leading byte-order mark for the file's own, so a text that starts
+    // with that character keeps it only behind a mark.
+    if (out.starts_with(kUtf8Bom))
+        out.insert(0, kUtf8Bom);
     return out;
 }
 

@@ -1,8 +1,9 @@
 // The anti-theft template file: named sections of key=value lines, kept sorted by byte order
 // of section and key names and written with CR LF line ends. The file is the user's to edit,
 // so what the program does not read (comments, blank lines, other lines, anything above the
-// first section) is kept and written back: lines directly above a section header or a key
-// travel with it when the order changes, and the other lines of a section stay below its
+// first section) is kept and written back: the lines directly above a section header or a
+// key (up to a blank line or a key=value line above the first section) travel with it when
+// the order changes, and the other lines of a section stay below its
 // keys. A file that is too large, is not UTF-8 text
 // or names a section twice does not load, and says why in ErrorText.
 #pragma once
@@ -22,7 +23,7 @@ public:
 
     bool LoadFile(const std::string& path);
     // False (with ErrorText) when the file cannot be written whole, or when a name or value
-    // holds a line break or NUL, which the line format cannot carry.
+    // holds a line feed or NUL, which the line format cannot carry.
     bool SaveFile(const std::string& path);
 
     // Replaces the content by that of `text`; `source` names it in the messages.

@@ -112,6 +112,25 @@ TEST(TemplateIni, KeepsTheUsersLinesWhereTheyStood) {
     EXPECT_EQ(again.Text(), ini.Text()); // saving again changes nothing
 }
 
+TEST(TemplateIni, SavedTextReadsBackTheSame) {
+    const std::string files[] = {
+        // A key=value line above the first section stays on top, where it holds no value.
+        "Owner=ops\n[Zeta]\nSwitchOn=1\n[Alpha]\n",
+        // A leading U+FEFF that is not the file's own mark.
+        "\xEF\xBB\xBF[b]\n\xEF\xBB\xBF; note\n[a]\n",
+    };
+    for (const std::string& file : files) {
+        CTemplateIni ini;
+        ASSERT_TRUE(ini.Parse(file, "t"));
+        ini.SetValue("Alpha", "ACName", "x");
+        CTemplateIni again;
+        ASSERT_TRUE(again.Parse(ini.Text(), "t"));
+        EXPECT_EQ(again.Text(), ini.Text()) << file;
+        EXPECT_EQ(again.GetValue("Zeta", "Owner", "-"), "-");
+        EXPECT_EQ(again.SectionNames(), ini.SectionNames());
+    }
+}
+
 TEST(TemplateIni, FilesThatDoNotLoad) {
     TempFolder folder;
     struct Case {
