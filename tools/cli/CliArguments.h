@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "CliAntiTheft.h"
+
 namespace lumicord::cli {
 
-enum class CliCommand { None, Adapters, Scan, Send };
+enum class CliCommand { None, Adapters, Scan, Send, AntiTheft };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
@@ -19,6 +21,7 @@ struct CliOptions {
     bool hasCommandText = false;
     bool all = false;
     std::vector<std::string> macs; // upper-case MAC texts, each once
+    AntiTheftOptions antiTheft;
 };
 
 enum CliExitCode : int {
