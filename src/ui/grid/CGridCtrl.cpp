@@ -184,7 +184,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
             emit selectionChanged();
         }
     }
-    QAbstractScrollArea::mousePressEvent(event);
+    event->accept();
 }
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* event) {
@@ -193,7 +193,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event) {
         if (m_model.IsValid(cell.row, cell.column))
             emit clicked(cell.row, cell.column);
     }
-    QAbstractScrollArea::mouseReleaseEvent(event);
+    event->accept();
 }
 
 void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -202,7 +202,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
         if (m_model.IsValid(cell.row, cell.column))
             emit doubleClicked(cell.row, cell.column);
     }
-    QAbstractScrollArea::mouseDoubleClickEvent(event);
+    event->accept();
 }
 
 } // namespace lumicord
