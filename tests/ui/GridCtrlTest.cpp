@@ -313,6 +313,53 @@ private slots:
         QCOMPARE(grid.GetCell(1, 2)->GetBackClr(), QColor()); // a fresh row has no hover colour
     }
 
+    void hitTestingAgreesWithCellRectanglesWhenScrolled() {
+        CGridModel model;
+        model.SetFixedRowCount(1);
+        model.SetColumnCount(4);
+        model.SetRowHeight(0, 38);
+        const int widths[] = {63, 232, 341, 127};
+        for (int c = 0; c < 4; ++c)
+            model.SetColumnWidth(c, widths[c]);
+        for (int i = 0; i < 50; ++i)
+            model.SetRowHeight(model.InsertRow(QString()), i % 3 == 0 ? 48 : 30);
+        const QRect view(0, 0, 400, 300);
+        for (const QPoint scroll :
+             {QPoint(0, 0), QPoint(0, 47), QPoint(150, 500), QPoint(363, 1340)}) {
+            int bodyCellsSeen = 0;
+            for (int row = 0; row < model.GetRowCount(); ++row) {
+                for (int column = 0; column < 4; ++column) {
+                    const QRect rect = model.CellRect(row, column, scroll);
+                    const QPoint centre = rect.center();
+                    if (!view.contains(centre) || (row > 0 && centre.y() < 38))
+                        continue;
+                    bodyCellsSeen += row > 0;
+                    QCOMPARE(model.CellFromPoint(centre, scroll), (GridCellId{row, column}));
+                    const QPoint corner = rect.topLeft();
+                    if (view.contains(corner) && (row == 0 || corner.y() >= 38))
+                        QCOMPARE(model.CellFromPoint(corner, scroll), (GridCellId{row, column}));
+                }
+            }
+            QVERIFY(bodyCellsSeen > 4);
+            QCOMPARE(model.CellRect(0, 0, scroll).top(), 0); // the title row does not scroll
+        }
+        QCOMPARE(model.CellFromPoint(QPoint(10, 38 + model.TotalHeight()), {}).row, -1);
+        QCOMPARE(model.CellFromPoint(QPoint(model.TotalWidth(), 10), {}).column, -1);
+    }
+
+    void aMissingImageKeepsItsIndex() {
+        // The page addresses its images by load order: a missing file must not shift the rest.
+        CGridImageList images;
+        QCOMPARE(images.AddFile(QStringLiteral("/nonexistent/unselect.bmp")), 0);
+        QCOMPARE(images.Add(RedImage()), 1);
+        QCOMPARE(images.Count(), 2);
+        QVERIFY(images.Image(0) == nullptr);
+        QVERIFY(images.Image(1) != nullptr);
+        QCOMPARE(images.Image(1)->pixelColor(0, 0), kImageRed);
+        QVERIFY(images.Image(2) == nullptr);
+        QVERIFY(images.Image(-1) == nullptr);
+    }
+
     void imageColumnsAreKeptOnce() {
         CGridModel model;
         model.AddImageColumn(3);
