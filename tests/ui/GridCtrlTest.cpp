@@ -2,6 +2,7 @@
 // click notification's cell, and the cell model's bookkeeping.
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include "ui/grid/CGridCtrl.h"
@@ -287,6 +288,27 @@ private slots:
         grid.SetItemImage(1, 3, 0); // a changed cell in the sort column drops the mark
         QCOMPARE(grid.GetSortColumn(), -1);
         QCOMPARE(markPixels(3), 0);
+    }
+
+    void clippedTextShowsInATip_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("fits") << 341 << false;
+        QTest::newRow("clipped") << 60 << true;
+    }
+    void clippedTextShowsInATip() {
+        QFETCH(int, width);
+        QFETCH(bool, tip);
+        DevicesGrid fixture(2);
+        fixture.grid.SetColumnWidth(2, width);
+        QToolTip::hideText();
+        const QPoint pos = fixture.grid.CellRect(2, 2).topLeft() + QPoint(10, 20);
+        QHelpEvent help(QEvent::ToolTip, pos, fixture.grid.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(fixture.grid.viewport(), &help);
+        QCOMPARE(QToolTip::isVisible(), tip);
+        if (tip)
+            QCOMPARE(QToolTip::text(), fixture.grid.GetItemText(2, 2));
+        QToolTip::hideText();
     }
 
     void rowsAndCellsOutOfRangeAreLeftAlone() {

@@ -1,8 +1,10 @@
 #include "ui/grid/CGridCtrl.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ui/grid/GridPainter.h"
@@ -149,10 +151,40 @@ void CGridCtrl::UpdateCell(int row, int column) {
         viewport()->update(rect);
 }
 
+GridPaintContext CGridCtrl::PaintContext() const {
+    return GridPaintContext{m_model, m_images, font(), palette(), Scroll()};
+}
+
 void CGridCtrl::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    const GridPaintContext context{m_model, m_images, font(), palette(), Scroll()};
-    PaintGrid(painter, context, event->rect());
+    PaintGrid(painter, PaintContext(), event->rect());
+}
+
+bool CGridCtrl::ShowTitleTip(const QHelpEvent& event) {
+    const GridCellId id = CellFromPoint(event.pos());
+    const CGridCell* cell = m_model.GetCell(id.row, id.column);
+    if (cell == nullptr || cell->GetText().isEmpty())
+        return false;
+    const QRect rect = CellRect(id.row, id.column);
+    const QRect textRect = CellTextRect(PaintContext(), id.row, id.column, rect);
+    const QFontMetrics metrics(cell->GetFont().value_or(font()));
+    const QRect needed = metrics.boundingRect(QRect(textRect.topLeft(), QSize(textRect.width(), 0)),
+                                              GridTextFlags(cell->GetFormat()), cell->GetText());
+    if (needed.width() <= textRect.width() && needed.height() <= textRect.height())
+        return false;
+    QToolTip::showText(event.globalPos(), cell->GetText(), viewport(), rect);
+    return true;
+}
+
+bool CGridCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (!ShowTitleTip(static_cast<const QHelpEvent&>(*event))) {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CGridCtrl::resizeEvent(QResizeEvent* event) {

@@ -1,12 +1,16 @@
 // The scrolling cell grid of the devices page: fixed title rows, per-cell text, images,
-// colours, fonts and formats, a hover row, hand-cursor image columns, the sort mark and a
-// click notification carrying the cell's row and column. Contents and geometry live in a
-// CGridModel; this window draws it and turns mouse input into model calls.
+// colours, fonts and formats, a hover row, hand-cursor image columns, the sort mark, tips
+// with the full text of clipped cells and a click notification carrying the cell's row and column.
+// Contents and geometry live in a CGridModel; this window draws it and turns mouse input into model
+// calls.
 #pragma once
 
 #include <QAbstractScrollArea>
 
 #include "ui/grid/CGridModel.h"
+#include "ui/grid/GridPainter.h"
+
+class QHelpEvent;
 
 namespace lumicord {
 
@@ -81,9 +85,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QPoint Scroll() const;
+    // Shows the full text of a clipped cell as a tip; returns false when the text fits.
+    bool ShowTitleTip(const QHelpEvent& event);
+    GridPaintContext PaintContext() const;
     void UpdateRow(int row);
     void UpdateCell(int row, int column);
 

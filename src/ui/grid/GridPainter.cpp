@@ -58,12 +58,11 @@ void DrawCell(QPainter& painter, const GridPaintContext& context, int row, int c
     painter.setFont(cell.GetFont().value_or(context.defaultFont));
 
     const int margin = cell.GetMargin();
-    QRect inner = rect.adjusted(margin, 0, -margin, 0);
     if (context.images != nullptr && cell.GetImage() >= 0) {
         if (const QImage* image = context.images->Image(cell.GetImage()))
-            painter.drawImage(inner.topLeft(), *image);
-        inner.setLeft(inner.left() + context.images->Size().width() + margin);
+            painter.drawImage(rect.topLeft() + QPoint(margin, 0), *image);
     }
+    const QRect inner = CellTextRect(context, row, column, rect);
     if (!cell.GetText().isEmpty() && inner.width() > 0) {
         painter.setPen(text);
         QString shown = cell.GetText();
@@ -110,6 +109,17 @@ void PaintRows(QPainter& painter, const GridPaintContext& context, int firstRow,
 
 } // namespace
 
+QRect CellTextRect(const GridPaintContext& context, int row, int column, const QRect& cellRect) {
+    const CGridCell* cell = context.model.GetCell(row, column);
+    if (cell == nullptr)
+        return {};
+    const int margin = cell->GetMargin();
+    QRect inner = cellRect.adjusted(margin, 0, -margin, 0);
+    if (context.images != nullptr && cell->GetImage() >= 0)
+        inner.setLeft(inner.left() + context.images->Size().width() + margin);
+    return inner;
+}
+
 int GridTextFlags(unsigned format) {
     int flags = Qt::AlignLeft;
     if (format & GridFormat::kCenter)
@@ -135,6 +145,8 @@ int GridTextFlags(unsigned format) {
 void PaintGrid(QPainter& painter, const GridPaintContext& context, const QRect& area) {
     const CGridModel& model = context.model;
     painter.fillRect(area, model.m_gridBkColor);
+    if (model.GetColumnCount() == 0)
+        return;
     const int fixedHeight = model.FixedRowsHeight();
 
     painter.save();

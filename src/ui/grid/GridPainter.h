@@ -24,6 +24,10 @@ struct GridPaintContext {
 // Paints the part of the grid inside area (window coordinates), fixed rows on top.
 void PaintGrid(QPainter& painter, const GridPaintContext& context, const QRect& area);
 
+// Where a cell's text goes inside its rectangle: narrowed by the margin on both sides and,
+// when the cell shows an image, moved right past it.
+QRect CellTextRect(const GridPaintContext& context, int row, int column, const QRect& cellRect);
+
 // Alignment and text flags for a cell format (GridFormat bits).
 int GridTextFlags(unsigned format);
 
