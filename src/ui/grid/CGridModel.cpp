@@ -198,7 +198,12 @@ int CGridModel::ColumnLeft(int column) const {
 }
 
 int CGridModel::FixedRowsHeight() const {
-    return RowTop(m_fixedRows);
+    // Summed directly: the scroll bars ask after every height change, and a rebuild of all
+    // row tops each time would make filling the grid quadratic.
+    int height = 0;
+    for (int r = 0; r < m_fixedRows; ++r)
+        height += m_rowHeights[static_cast<std::size_t>(r)];
+    return height;
 }
 
 int CGridModel::BodyRowAt(int y) const {
