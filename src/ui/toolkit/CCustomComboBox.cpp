@@ -180,13 +180,13 @@ void CCustomComboBox::showPopup() {
     QPalette look = view()->palette();
     look.setColor(QPalette::Base, ToQColor(m_listBackground));
     view()->setPalette(look);
-    QComboBox::showPopup();
     if (QWidget* frame = view()->parentWidget()) {
         m_dropList->m_borderColor = m_faceBorderActive;
         m_dropList->m_fillColor = m_listBackground;
         m_dropList->m_radius = m_listRadius;
         m_dropList->Attach(frame);
     }
+    QComboBox::showPopup();
     update();
 }
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/toolkit/CCustomComboBox.h"
 #include "ui/toolkit/ColorRefQt.h"
@@ -17,7 +18,11 @@ void CDropListWnd::Attach(QWidget* frame) {
     Detach();
     m_frame = frame;
     if (auto* box = qobject_cast<QFrame*>(frame))
-        box->setFrameStyle(QFrame::Box | QFrame::Plain); // one-pixel frame, painted here
+        box->setFrameStyle(QFrame::NoFrame); // painted here
+    // Keep the list off the rounded corners: one pixel at the sides, half the radius at the
+    // top and bottom. The combo box counts these margins when it sizes the drop-down.
+    const int cornerRoom = std::max(1, m_radius / 2);
+    frame->setContentsMargins(1, cornerRoom, 1, cornerRoom);
     frame->installEventFilter(this);
     frame->update();
 }
