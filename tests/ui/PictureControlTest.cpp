@@ -237,6 +237,14 @@ private slots:
             << BuildGif({8, 8}, {{QRect(0, 0, 0, 0), 1}, {QRect(0, 0, 0, 0), 2}}) << false << 0;
         QTest::newRow("screen too large")
             << BuildGif({65535, 65535}, TwoFrames({8, 8}, 10)) << false << 0;
+        QTest::newRow("frames reaching far past the screen")
+            << BuildGif(
+                   {8, 8},
+                   {{QRect(4, 4, 9000, 2), 1}, {QRect(60000, 0, 5, 5), 2}, {QRect(0, 0, 8, 8), 3}})
+            << true << 2;
+        QTest::newRow("many frames on a large screen")
+            << BuildGif({4096, 4096}, std::vector<TestFrame>(40, TestFrame{QRect(0, 0, 1, 1)}))
+            << true << int(kMaxDecodePixels / (4096 * 4096));
         std::vector<TestFrame> many(30000, TestFrame{QRect(0, 0, 1, 1), 1, 0, 1, false});
         QTest::newRow("thirty thousand frames")
             << BuildGif({1, 1}, many) << true << int(kMaxGifFrames);

@@ -94,7 +94,7 @@ bool CCustomComboBox::DeleteItem(int index) {
         NumberItems();
         setCurrentIndex(after);
     }
-    if (after != before || before == index)
+    if (after != before)
         emit currentIndexChanged(after);
     update();
     return true;

@@ -71,13 +71,17 @@ bool CTPicture::PrepareGif(const QByteArray& file) {
         m_pictureSize = screen;
         return true;
     }
-    qint64 pixels = 0;
+    const QRect screenRect(QPoint(0, 0), screen);
+    qint64 work = 0;
     for (const GifFrameBlock& block : layout->frames) {
-        const QRect rect(block.left, block.top, block.width, block.height);
+        // Only the part on the logical screen is ever seen; a zero-size frame shows nothing.
+        const QRect rect =
+            QRect(block.left, block.top, block.width, block.height).intersected(screenRect);
         if (rect.isEmpty())
-            continue; // a zero-size frame has nothing to show
-        pixels += qint64(block.width) * block.height;
-        if (pixels > kMaxFramePixels)
+            continue;
+        // The decoder paints every frame onto a whole screen.
+        work += qint64(screen.width()) * screen.height();
+        if (work > kMaxDecodePixels)
             break;
         const std::vector<std::uint8_t> one = BuildOneFrameGif(bytes, *layout, block);
         QImage decoded = QImage::fromData(one.data(), int(one.size()), "GIF");

@@ -20,15 +20,16 @@ constexpr int FrameWaitMs(int delay) {
 }
 
 inline constexpr int kStopWaitMs = 5000;
-// Bounds on untrusted files: larger pictures fail to load, frames past these are not kept.
+// Bounds on untrusted files: larger pictures fail to load, frames past the limits are dropped.
 inline constexpr int kMaxPictureSide = 8192;
 inline constexpr qint64 kMaxPicturePixels = qint64(4096) * 4096;
 inline constexpr std::size_t kMaxGifFrames = 10000;
-inline constexpr qint64 kMaxFramePixels = qint64(16) * 1024 * 1024;
+// Frames are decoded while the screens they are painted onto add up to no more than this.
+inline constexpr qint64 kMaxDecodePixels = qint64(256) * 1024 * 1024;
 
 struct CTPictureFrame {
     QImage picture;
-    QRect rect;     // inside the logical screen
+    QRect rect;     // on the logical screen
     int delay = -1; // hundredths of a second; −1 unset
     int disposal = 0;
 };
