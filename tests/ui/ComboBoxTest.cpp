@@ -183,6 +183,29 @@ private slots:
         QTRY_VERIFY(!QToolTip::isVisible());
     }
 
+    void listClosedFromOutsideLeavesTheOpenState() {
+        QWidget page;
+        page.resize(300, 300);
+        auto* combo = new CCustomComboBox(&page);
+        combo->setGeometry(20, 20, 218, 30);
+        Fill(*combo, {"a", "b"});
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        combo->showPopup();
+        QWidget* frame = combo->view()->parentWidget();
+        QTRY_VERIFY(frame->isVisible());
+        QVERIFY(combo->IsOpen());
+        QCOMPARE(combo->CurrentArrowState(), kArrowNormal); // no open picture given
+        frame->hide();                                      // as a click outside the list does
+        QVERIFY(!combo->IsOpen());
+        // Its frame is drawn in the list colour with the active border at the edge.
+        combo->showPopup();
+        QTRY_VERIFY(frame->isVisible());
+        const QImage shot = frame->grab().toImage();
+        QCOMPARE(shot.pixelColor(shot.width() / 2, 0), QColor(255, 128, 31));
+        combo->hidePopup();
+    }
+
     void currentItemReservesRoomForItsMark() {
         CCustomComboBox combo;
         combo.resize(218, 30);
