@@ -26,6 +26,8 @@ bool IsAcceptedDns(std::u16string_view text) {
     const std::size_t last = text.find_last_not_of(u' ');
     const std::string address = Utf16ToUtf8(text.substr(first, last - first + 1));
     unsigned char buffer[16];
+    if (address.find('\0') != std::string::npos) // the parser would stop there
+        return false;
     return inet_pton(AF_INET, address.c_str(), buffer) == 1 ||
            inet_pton(AF_INET6, address.c_str(), buffer) == 1;
 }
