@@ -12,6 +12,7 @@
 
 #include "content/AntiTheftApply.h"
 #include "content/AntiTheftFields.h"
+#include "ui/pages/SelectedDevicesReceiver.h"
 #include "ui/toolkit/CTDialog.h"
 
 namespace lumicord {
@@ -19,7 +20,7 @@ namespace lumicord {
 class CTButtonPicture;
 class CTEditGdiplus;
 
-class CAntiTheftProtectionDlg : public CTDialog {
+class CAntiTheftProtectionDlg : public CTDialog, public CSelectedDevicesReceiver {
     Q_OBJECT
 public:
     // `target` receives the status writes and jobs of Apply (the program's store and
@@ -28,7 +29,7 @@ public:
     ~CAntiTheftProtectionDlg() override;
 
     // Called by the devices page before it shows this page; replaces the list.
-    void SetSelectedDevices(const std::vector<std::string>& macs);
+    void SetSelectedDevices(const std::vector<std::string>& macs) override;
     const std::vector<std::string>& SelectedDevices() const { return m_selected; }
 
     // The edits and the switch as Apply reads them (a DNS edit showing its hint gives it).
