@@ -23,11 +23,16 @@ constexpr int kSlotBytes = 65536 + 18 + 128;
 constexpr int kTransmitterBufferBytes = 64 * 1024;
 // The capture thread must hold a burst of 1000 discovery replies while it drains them.
 constexpr int kCaptureSlots = 1024;
+// The transfers' receive path holds an acknowledgement from each of a thousand devices and
+// their outcome and stray frames, while its thread hands them on: about 3600 short slots.
+constexpr int kTransferPathBufferBytes = 8 * 1024 * 1024;
 
 int BufferBytes(EndpointUse use) {
     switch (use) {
     case EndpointUse::Capture:
         return kCaptureSlots * kSlotBytes;
+    case EndpointUse::TransferPath:
+        return kTransferPathBufferBytes;
     case EndpointUse::DiscoverySender:
     case EndpointUse::Transmitter:
         break;
@@ -50,8 +55,9 @@ std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, in
     pcap_t* handle = pcap_create(device.c_str(), errbuf);
     if (handle == nullptr)
         return nullptr;
-    const int snapshot =
-        use == EndpointUse::Transmitter ? kTransmitterSnapshotLength : kSnapshotLength;
+    const int snapshot = use == EndpointUse::Transmitter || use == EndpointUse::TransferPath
+                             ? kTransmitterSnapshotLength
+                             : kSnapshotLength;
     if (pcap_set_snaplen(handle, snapshot) != 0 || pcap_set_promisc(handle, 1) != 0 ||
         pcap_set_timeout(handle, readTimeoutMs) != 0 || pcap_set_immediate_mode(handle, 1) != 0 ||
         pcap_set_buffer_size(handle, BufferBytes(use)) != 0 || pcap_activate(handle) < 0) {
@@ -109,7 +115,8 @@ bool CLinkEndpoint::Send(const LinkFrame& frame) {
                            static_cast<int>(kLinkFrameSize)) == 0;
 }
 
-ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedBytes) {
+ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedBytes,
+                                     std::int64_t* stampUs) {
     pcap_pkthdr* header = nullptr;
     const u_char* data = nullptr;
     int result = pcap_next_ex(m_handle, &header, &data);
@@ -122,6 +129,8 @@ ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedByte
         frame = ReadCapturedFrame(data, header->caplen);
         if (capturedBytes != nullptr)
             *capturedBytes = header->caplen;
+        if (stampUs != nullptr)
+            *stampUs = static_cast<std::int64_t>(header->ts.tv_sec) * 1000000 + header->ts.tv_usec;
         return ReceiveResult::Frame;
     }
     return result == 0 ? ReceiveResult::Timeout : ReceiveResult::Error;

@@ -1,5 +1,6 @@
 // One capture handle on the chosen adapter's pcap device: how the discovery sender, the
-// capture thread and each transmitter open it, filter it, send and read frames.
+// capture thread and the transfers' shared receive path open it, filter it, send and read
+// frames.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@ enum class EndpointUse {
     DiscoverySender, // 1 ms timeout, one frame sent, closed
     Capture,         // 1 ms timeout, every reply addressed to the adapter
     Transmitter,     // 100 ms timeout, non-blocking, one device's frames
+    TransferPath,    // every link frame reaching the adapter, for all transfers on it
 };
 
 enum class ReceiveResult { Frame, Timeout, Error };
@@ -45,9 +47,11 @@ public:
     bool Send(const LinkFrame& frame);
 
     // Reads one frame into `frame` (zeroed, zero padded or cut at 1286 bytes); the captured
-    // length goes to `capturedBytes` when given. Timeout when none came within the read
-    // timeout (blocking) or none was waiting (non-blocking).
-    ReceiveResult Receive(LinkFrame& frame, std::size_t* capturedBytes = nullptr);
+    // length goes to `capturedBytes` and the kernel's capture time (microseconds since the
+    // epoch) to `stampUs` when given. Timeout when none came within the read timeout
+    // (blocking) or none was waiting (non-blocking).
+    ReceiveResult Receive(LinkFrame& frame, std::size_t* capturedBytes = nullptr,
+                          std::int64_t* stampUs = nullptr);
 
     // A descriptor that becomes readable when a frame is waiting; -1 when there is none.
     int SelectableFd() const;
@@ -67,5 +71,7 @@ private:
 std::string CaptureFilterExpression(const MacAddress& adapterMac);
 // "ether src " + device MAC in upper case + "and ether proto 0x6262"
 std::string TransmitterFilterExpression(const MacAddress& deviceMac);
+// Every link frame, whoever sent it and to whom.
+inline constexpr const char* kLinkProtocolFilter = "ether proto 0x6262";
 
 } // namespace lumicord

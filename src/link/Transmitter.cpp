@@ -5,47 +5,68 @@
 
 #include "link/AckWaitLoop.h"
 #include "link/FileChunker.h"
-#include "link/LinkEndpoint.h"
+#include "link/TransferPaths.h"
 #include "records/OperateStatus.h"
 
 namespace lumicord {
 namespace {
 
-// The wait loop's view of a transmitter endpoint.
-class CEndpointPort : public CAckPort {
+// A transfer's place on its adapter's shared path: frames from its device reach its inbox
+// from joining until it leaves at the end of the transfer, whatever its result.
+class CPathMembership {
 public:
-    CEndpointPort(CLinkEndpoint& endpoint, int stopFd) : m_endpoint(endpoint), m_stopFd(stopFd) {}
+    CPathMembership(std::shared_ptr<CTransferPath> path, const MacAddress& device)
+        : m_path(std::move(path)), m_device(device) {
+        m_path->Join(m_device, m_inbox);
+    }
+    ~CPathMembership() { m_path->Leave(m_device, m_inbox); }
+    CPathMembership(const CPathMembership&) = delete;
+    CPathMembership& operator=(const CPathMembership&) = delete;
 
-    void Send(const LinkFrame& frame) override { m_endpoint.Send(frame); }
-    ReceiveResult Receive(LinkFrame& frame) override { return m_endpoint.Receive(frame); }
+    CTransferPath& Path() { return *m_path; }
+    CTransferInbox& Inbox() { return m_inbox; }
+
+private:
+    std::shared_ptr<CTransferPath> m_path;
+    MacAddress m_device;
+    CTransferInbox m_inbox;
+};
+
+// The wait loop's view of a transfer: sends on the shared path, reads the device's inbox.
+class CInboxPort : public CAckPort {
+public:
+    explicit CInboxPort(CPathMembership& member) : m_member(member) {}
+
+    void Send(const LinkFrame& frame) override { m_member.Path().Send(frame); }
+    ReceiveResult Receive(LinkFrame& frame) override {
+        return m_member.Inbox().TryPop(frame) ? ReceiveResult::Frame : ReceiveResult::Timeout;
+    }
     PollWake WaitUntil(Clock::time_point deadline, bool watchEndpoint) override {
-        const int fd = watchEndpoint ? m_endpoint.SelectableFd() : -1;
-        return WaitReadable(fd, m_stopFd, &deadline);
+        return m_member.Inbox().WaitUntil(deadline, watchEndpoint);
     }
     Clock::time_point Now() override { return Clock::now(); }
 
 private:
-    CLinkEndpoint& m_endpoint;
-    int m_stopFd;
+    CPathMembership& m_member;
 };
 
-// Opens the device's endpoint: up to 10 tries 100 ms apart, then the device filter and
-// non-blocking reads. Null when every try failed or a stop was asked for.
-std::unique_ptr<CLinkEndpoint> OpenTransferEndpoint(const TransferLink& link,
-                                                    const LinkFrame& templ, bool& stopped) {
+// Joins the shared path of the link's device: up to 10 tries 100 ms apart. Null when every
+// try failed or a stop was asked for.
+std::unique_ptr<CPathMembership> JoinTransferPath(const TransferLink& link, const LinkFrame& templ,
+                                                  bool& stopped) {
     stopped = false;
+    MacAddress device;
+    std::memcpy(device.data(), templ.dst_mac, device.size());
     for (int attempt = 0; attempt < kEndpointTries; ++attempt) {
-        auto endpoint = CLinkEndpoint::Open(link.captureDevice, kTransmitterReadTimeoutMs,
-                                            EndpointUse::Transmitter);
-        if (endpoint) {
-            MacAddress device;
-            std::memcpy(device.data(), templ.dst_mac, device.size());
-            endpoint->SetFilter(TransmitterFilterExpression(device));
-            endpoint->SetNonBlocking(true);
-            // The frames this process sends never concern a transmitter; leaving them out
-            // spares the kernel a filter run per frame sent and endpoint open.
-            endpoint->SetInboundOnly();
-            return endpoint;
+        std::shared_ptr<CTransferPath> path;
+        const CTransferPaths::JoinResult joined = link.paths != nullptr
+                                                      ? link.paths->Join(link.captureDevice, path)
+                                                      : CTransferPaths::JoinResult::Failed;
+        if (joined == CTransferPaths::JoinResult::Joined)
+            return std::make_unique<CPathMembership>(std::move(path), device);
+        if (joined == CTransferPaths::JoinResult::Stopped) {
+            stopped = true;
+            return nullptr;
         }
         const auto until =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(kEndpointRetryMs);
@@ -80,13 +101,13 @@ TransferResult SendFile(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    auto endpoint = OpenTransferEndpoint(link, templ, stopped);
-    if (!endpoint)
+    const auto member = JoinTransferPath(link, templ, stopped);
+    if (!member)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
     CFileChunker file;
     if (!file.Open(path))
         return TransferResult::Failed;
-    CEndpointPort port(*endpoint, link.stopFd);
+    CInboxPort port(*member);
     LinkFrame frame = templ;
     for (;;) {
         if (!file.NextChunk(frame))
@@ -107,10 +128,10 @@ TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    auto endpoint = OpenTransferEndpoint(link, templ, stopped);
-    if (!endpoint)
+    const auto member = JoinTransferPath(link, templ, stopped);
+    if (!member)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
-    CEndpointPort port(*endpoint, link.stopFd);
+    CInboxPort port(*member);
     const LinkFrame frame = BuildAntiTheftCommand(templ, commandText);
     return FromWait(WaitForAcknowledgement(port, frame, IsAntiTheftAcknowledgement));
 }
