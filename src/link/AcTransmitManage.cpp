@@ -157,7 +157,7 @@ void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, 
     ++m_runningThreads;
     auto endpoint = CLinkEndpoint::Open(device, kLinkReadTimeoutMs, EndpointUse::Capture);
     if (endpoint) {
-        endpoint->SetFilter(CaptureFilterExpression(adapterMac));
+        endpoint->SetFilter(CaptureThreadFilterExpression(adapterMac));
         // Reads never block; the thread sleeps in poll until a frame or the stop arrives.
         endpoint->SetNonBlocking(true);
         endpoint->SetInboundOnly();

@@ -26,7 +26,7 @@ enum class ReceiveResult { Frame, Timeout, Error };
 
 class CLinkEndpoint {
 public:
-    // Opens `device` (snaplen 65536, promiscuous, immediate mode, the read timeout and the
+    // Opens `device` (snaplen 2048, promiscuous, immediate mode, the read timeout and the
     // buffer size of `use`). Null when the device cannot be opened.
     static std::unique_ptr<CLinkEndpoint> Open(const std::string& device, int readTimeoutMs,
                                                EndpointUse use);
@@ -69,6 +69,11 @@ private:
 
 // "ether dst " + adapter MAC in lower case + "and ether proto 0x6262"
 std::string CaptureFilterExpression(const MacAddress& adapterMac);
+// The capture thread's filter: CaptureFilterExpression without the acknowledgements of
+// transfers (op_code 4 under a msg_type other than 0), which the thread ignores. A thousand
+// transfers acknowledge tens of thousands of chunks a second; left in, they fill the thread's
+// buffer while it writes outcomes to the store, and outcome frames are lost.
+std::string CaptureThreadFilterExpression(const MacAddress& adapterMac);
 // "ether src " + device MAC in upper case + "and ether proto 0x6262"
 std::string TransmitterFilterExpression(const MacAddress& deviceMac);
 // Every link frame, whoever sent it and to whom.
