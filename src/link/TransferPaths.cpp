@@ -34,7 +34,7 @@ void CTransferPaths::StopAll() {
                 open.push_back(std::move(path));
     }
     for (const auto& path : open)
-        path->StopInboxes();
+        path->StopTransfers();
 }
 
 } // namespace lumicord

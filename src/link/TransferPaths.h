@@ -18,7 +18,7 @@ public:
 
     // The path of `device` into `path`: the one open now, or a newly opened one.
     JoinResult Join(const std::string& device, std::shared_ptr<CTransferPath>& path);
-    // Stops the inboxes of every open path; every later Join reports Stopped.
+    // Stops the transfers on every open path; every later Join reports Stopped.
     void StopAll();
 
 private:

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <memory>
 
-#include "link/AckWaitLoop.h"
 #include "link/FileChunker.h"
 #include "link/TransferPaths.h"
 #include "records/OperateStatus.h"
@@ -11,59 +10,55 @@
 namespace lumicord {
 namespace {
 
-// A transfer's place on its adapter's shared path: frames from its device reach its inbox
-// from joining until it leaves at the end of the transfer, whatever its result.
-class CPathMembership {
+// A file's chunks as the path sends them.
+class CFileSource : public CFrameSource {
 public:
-    CPathMembership(std::shared_ptr<CTransferPath> path, const MacAddress& device)
-        : m_path(std::move(path)), m_device(device) {
-        m_path->Join(m_device, m_inbox);
-    }
-    ~CPathMembership() { m_path->Leave(m_device, m_inbox); }
-    CPathMembership(const CPathMembership&) = delete;
-    CPathMembership& operator=(const CPathMembership&) = delete;
+    CFileSource(CFileChunker& file, const LinkFrame& templ, std::uint16_t expectedMsgType)
+        : m_file(file), m_frame(templ), m_expectedMsgType(expectedMsgType) {}
 
-    CTransferPath& Path() { return *m_path; }
-    CTransferInbox& Inbox() { return m_inbox; }
+    const LinkFrame* Next() override {
+        if (!m_file.NextChunk(m_frame))
+            return nullptr;
+        m_seqNo = m_frame.seq_no.get();
+        return &m_frame;
+    }
+    bool IsAcknowledgement(const LinkFrame& reply) const override {
+        return IsChunkAcknowledgement(reply, m_expectedMsgType, m_seqNo);
+    }
+    bool AtEnd() const override { return m_file.AtEnd(); }
 
 private:
-    std::shared_ptr<CTransferPath> m_path;
-    MacAddress m_device;
-    CTransferInbox m_inbox;
+    CFileChunker& m_file;
+    LinkFrame m_frame;
+    std::uint16_t m_expectedMsgType;
+    std::uint16_t m_seqNo = 0;
 };
 
-// The wait loop's view of a transfer: sends on the shared path, reads the device's inbox.
-class CInboxPort : public CAckPort {
+// The anti-theft command: one frame.
+class CCommandSource : public CFrameSource {
 public:
-    explicit CInboxPort(CPathMembership& member) : m_member(member) {}
-
-    void Send(const LinkFrame& frame) override { m_member.Path().Send(frame); }
-    ReceiveResult Receive(LinkFrame& frame) override {
-        return m_member.Inbox().TryPop(frame) ? ReceiveResult::Frame : ReceiveResult::Timeout;
+    explicit CCommandSource(const LinkFrame& frame) : m_frame(frame) {}
+    const LinkFrame* Next() override { return &m_frame; }
+    bool IsAcknowledgement(const LinkFrame& reply) const override {
+        return IsAntiTheftAcknowledgement(reply);
     }
-    PollWake WaitUntil(Clock::time_point deadline, bool watchEndpoint) override {
-        return m_member.Inbox().WaitUntil(deadline, watchEndpoint);
-    }
-    Clock::time_point Now() override { return Clock::now(); }
+    bool AtEnd() const override { return true; }
 
 private:
-    CPathMembership& m_member;
+    LinkFrame m_frame;
 };
 
 // Joins the shared path of the link's device: up to 10 tries 100 ms apart. Null when every
 // try failed or a stop was asked for.
-std::unique_ptr<CPathMembership> JoinTransferPath(const TransferLink& link, const LinkFrame& templ,
-                                                  bool& stopped) {
+std::shared_ptr<CTransferPath> JoinTransferPath(const TransferLink& link, bool& stopped) {
     stopped = false;
-    MacAddress device;
-    std::memcpy(device.data(), templ.dst_mac, device.size());
     for (int attempt = 0; attempt < kEndpointTries; ++attempt) {
         std::shared_ptr<CTransferPath> path;
         const CTransferPaths::JoinResult joined = link.paths != nullptr
                                                       ? link.paths->Join(link.captureDevice, path)
                                                       : CTransferPaths::JoinResult::Failed;
         if (joined == CTransferPaths::JoinResult::Joined)
-            return std::make_unique<CPathMembership>(std::move(path), device);
+            return path;
         if (joined == CTransferPaths::JoinResult::Stopped) {
             stopped = true;
             return nullptr;
@@ -76,6 +71,12 @@ std::unique_ptr<CPathMembership> JoinTransferPath(const TransferLink& link, cons
         }
     }
     return nullptr;
+}
+
+MacAddress DeviceOf(const LinkFrame& templ) {
+    MacAddress device;
+    std::memcpy(device.data(), templ.dst_mac, device.size());
+    return device;
 }
 
 TransferResult FromWait(WaitResult result) {
@@ -101,26 +102,14 @@ TransferResult SendFile(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    const auto member = JoinTransferPath(link, templ, stopped);
-    if (!member)
+    const auto shared = JoinTransferPath(link, stopped);
+    if (!shared)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
     CFileChunker file;
     if (!file.Open(path))
         return TransferResult::Failed;
-    CInboxPort port(*member);
-    LinkFrame frame = templ;
-    for (;;) {
-        if (!file.NextChunk(frame))
-            return TransferResult::Failed;
-        const std::uint16_t seqNo = frame.seq_no.get();
-        const WaitResult waited = WaitForAcknowledgement(port, frame, [&](const LinkFrame& reply) {
-            return IsChunkAcknowledgement(reply, expectedMsgType, seqNo);
-        });
-        if (waited != WaitResult::Acknowledged)
-            return FromWait(waited);
-        if (file.AtEnd())
-            return TransferResult::Finished;
-    }
+    CFileSource source(file, templ, expectedMsgType);
+    return FromWait(shared->Run(DeviceOf(templ), source));
 }
 
 TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
@@ -128,12 +117,11 @@ TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    const auto member = JoinTransferPath(link, templ, stopped);
-    if (!member)
+    const auto shared = JoinTransferPath(link, stopped);
+    if (!shared)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
-    CInboxPort port(*member);
-    const LinkFrame frame = BuildAntiTheftCommand(templ, commandText);
-    return FromWait(WaitForAcknowledgement(port, frame, IsAntiTheftAcknowledgement));
+    CCommandSource source(BuildAntiTheftCommand(templ, commandText));
+    return FromWait(shared->Run(DeviceOf(templ), source));
 }
 
 void RunTransmitJob(const TransmitJob& job, const TransferLink& link, CTransferStatus& status) {

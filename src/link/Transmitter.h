@@ -1,6 +1,6 @@
-// Carrying out one job for one device: the transfers of its kind, each on the adapter's shared
-// path with an inbox for the device's frames, frame by frame with acknowledgements, and one
-// status write per transfer.
+// Carrying out one job for one device: the transfers of its kind, each handed to the adapter's
+// shared path, which sends it frame by frame with acknowledgements, and one status write per
+// transfer.
 #pragma once
 
 #include <cstdint>
