@@ -215,8 +215,8 @@ int CountOf(const std::vector<int>& values, int value) {
 } // namespace
 
 TEST_F(TransmitSegment, TwoDevicesWhoseFramesInterleaveEachGetTheirOwnFileOnce) {
-    // Device 1 answers late, so device 2's chunks go out between its chunks.
-    StartSimulator({"-n", "2", "--fault", "ack-delay=3@1"});
+    // Both answer 5 ms late, so each device's chunks go out between the other's.
+    StartSimulator({"-n", "2", "--fault", "ack-delay=5"});
     ASSERT_TRUE(DiscoverAll(2));
     CChunkLog wire;
     ASSERT_TRUE(wire.Ready());
