@@ -168,6 +168,19 @@ bool CSqlManagement::SetResult(const std::string& mac, int result) {
     return found;
 }
 
+int CSqlManagement::SetResults(const std::vector<std::pair<std::string, int>>& results) {
+    std::lock_guard lock(m_lock);
+    if (!m_database.IsConnected())
+        return 0;
+    const bool inTransaction = m_database.RunStatement("BEGIN");
+    int found = 0;
+    for (const auto& [mac, result] : results)
+        found += SetResult(mac, result) ? 1 : 0;
+    if (inTransaction)
+        m_database.RunStatement("COMMIT");
+    return found;
+}
+
 DeviceResult CSqlManagement::GetDeviceResult(const std::string& mac) {
     int para = 0;
     int logo = 0;
