@@ -1,6 +1,7 @@
 // The devices page with 1000 devices, on Qt's offscreen platform: refilling the grid from the
 // store plus one paint of the page, and one tick each of the batch timers 1000 (every selected
-// device's result read, stored and shown) and 2000 (the counts) with 1000 devices selected.
+// device's result read, stored and shown; the first tick of a batch stores all of them) and
+// 2000 (the counts) with 1000 devices selected.
 // The window must never stall: each should stay well under 50 ms.
 #include <QApplication>
 #include <QPixmap>
@@ -95,7 +96,12 @@ int main(int argc, char** argv) {
         page.OnBatchStart();
         std::printf("(%d rows, %zu selected)\n", page.Rows().Count(),
                     page.SelectedDevices().size());
-        Measure("timer 1000 tick (1000 selected devices)", [&] { page.OnPollTimer(); });
+        // The first poll of a batch stores every device's result; later polls store changes.
+        Measure("timer 1000 first tick (1000 selected)", [&] {
+            page.OnBatchStart();
+            page.OnPollTimer();
+        });
+        Measure("timer 1000 later tick (1000 selected)", [&] { page.OnPollTimer(); });
         Measure("timer 2000 tick (counts)", [&] { page.OnCountTimer(); });
         std::printf("(counts: %d successful, %d failed)\n", page.SuccessCount(), page.FailCount());
     }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "records/OperateStatus.h"
@@ -22,7 +23,9 @@ public:
     CBatchProgress(CSqlManagement& store, std::vector<std::string> macs);
 
     // Reads and stores the combined result of each selected device, in list order, and hands
-    // each to `seen` when given.
+    // each to `seen` when given. The results come from one listing of the store, and a result
+    // is written only when it differs from the one this batch wrote last, so a poll of a
+    // thousand devices does not make two thousand queries and a thousand commits.
     void PollResults(const DeviceResultSeen& seen = {});
     // Counts the store's successful and failed devices.
     void RefreshCounts();
@@ -42,6 +45,7 @@ public:
 private:
     CSqlManagement& m_store;
     std::vector<std::string> m_macs;
+    std::unordered_map<std::string, DeviceResult> m_written; // result last stored per MAC
     int m_seconds = 0;
     int m_batchSeconds = 0;
     int m_successCount = 0;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTimerEvent>
+#include <cstring>
 
 #include "link/AcTransmitManage.h"
 #include "records/CSqlManagement.h"
@@ -167,10 +168,12 @@ void CDevicesControlDlg::RefreshFromStore(bool refill, bool ascending, const std
 
 void CDevicesControlDlg::FillGrid(const std::list<ap_info_stu>& rows) {
     m_rows.Clear();
-    for (const ap_info_stu& row : rows) {
-        const std::string mac(row.mac, strnlen(row.mac, sizeof row.mac));
-        m_rows.Append(mac, StatusImageFor(m_services.store->GetDeviceResult(mac)));
-    }
+    // The listing carries each row's three statuses: the combined result comes from them
+    // rather than from one more query per row.
+    for (const ap_info_stu& row : rows)
+        m_rows.Append(std::string(row.mac, strnlen(row.mac, sizeof row.mac)),
+                      StatusImageFor(
+                          CombineStatuses(row.para_status, row.logo_status, row.antitheft_status)));
     m_checks.Reset(m_rows.Count());
     m_headerImage = kImageUnselect;
 }
