@@ -76,6 +76,9 @@ void CDevicesControlDlg::StyleControls() {
     }
     const QString change = SkinFile(skin.changeBtnNormal);
     ChangeButton()->SetImages(change, change, change, change);
+    // The change picture is a light button: its text is in the skin's red.
+    ChangeButton()->m_textColorNormal = ChangeButton()->m_textColorActive =
+        ChangeButton()->m_textColorDisabled = MakeColorRef(216, 34, 40);
     ChangeButton()->m_fontHeight = 12;
     ChangeButton()->m_faceName = kYaHei;
     for (int id : {1192, 1193, 1194, 1195, 1196, 1198, 1199, 1200}) {
