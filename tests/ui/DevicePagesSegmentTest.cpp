@@ -2,7 +2,6 @@
 // manager and result store over a veth segment against lumicord-devsim: scans, tick boxes,
 // sorting, the hand-over to the anti-theft slot, a batch followed to its end, Change, and the
 // note instead of a scan when the capture device cannot be opened.
-#include <QComboBox>
 #include <QtTest>
 
 #include <linux/capability.h>
@@ -21,13 +20,16 @@
 #include "link/MacText.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
+#include "ui/grid/CGridCtrl.h"
 #include "ui/pages/CApplicationDlg.h"
 #include "ui/pages/CDevicesControlDlg.h"
 #include "ui/pages/CEmptyPageDlg.h"
 #include "ui/pages/CSelectAdapterDlg.h"
 #include "ui/toolkit/ApplicationContext.h"
+#include "ui/toolkit/CCustomComboBox.h"
 #include "ui/toolkit/CNoteDlg.h"
 #include "ui/toolkit/CTButtonPicture.h"
+#include "ui/toolkit/CTPicture.h"
 #include "ui/toolkit/WindowMessageEvent.h"
 
 using namespace lumicord;
@@ -85,7 +87,7 @@ class DevicePagesSegmentTest : public QObject {
 
     // Picks the adapter whose display text ends in `macText`.
     void PickAdapter(const std::string& macText) {
-        QComboBox* list = AdapterPage().AdapterList();
+        CCustomComboBox* list = AdapterPage().AdapterList();
         const int index =
             list->findText(QStringLiteral("(%1)").arg(macText.c_str()), Qt::MatchEndsWith);
         QVERIFY(index >= 0);
@@ -128,6 +130,13 @@ class DevicePagesSegmentTest : public QObject {
         ap_discover_stu device{};
         std::strncpy(device.mac, mac.c_str(), sizeof device.mac - 1);
         m_store->AddDevice(device);
+    }
+
+    // A left click on grid cell (row, column), as the user makes it.
+    void ClickCell(int row, int column) {
+        CGridCtrl* grid = DevicesPage().Grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->CellRect(row, column).center());
     }
 
     std::vector<std::string> RowMacs() {
@@ -194,6 +203,12 @@ private slots:
         QVERIFY(start->isEnabled());
         QVERIFY(!AdapterPage().BusyPicture()->isVisibleTo(&AdapterPage()));
         QCOMPARE(DevicesPage().Rows().Count(), 30);
+        CGridCtrl* grid = DevicesPage().Grid();
+        QCOMPARE(grid->GetRowCount(), 31);
+        QCOMPARE(grid->GetItemText(30, 1), QStringLiteral("30"));
+        QCOMPARE(grid->GetItemText(30, 2), QString::fromStdString(DeviceMacText(30)));
+        QCOMPARE(grid->GetItemImage(30, 3), int(kImageNone));
+        QCOMPARE(grid->GetItemImage(30, 0), int(kImageUnselect));
         QCOMPARE(DevicesPage().Rows().At(1).mac, DeviceMacText(1)); // sorted by MAC
         QCOMPARE(DevicesPage().Rows().At(30).mac, DeviceMacText(30));
         QCOMPARE(DevicesPage().Rows().At(7).statusImage, kImageNone);
@@ -214,7 +229,7 @@ private slots:
     // the adapter page with the adapter of that scan (not the first in the list) chosen.
     void emptySegmentThenChangeKeepsTheAdapter() {
         OpenWindow(kNeverTicks);
-        QComboBox* list = AdapterPage().AdapterList();
+        CCustomComboBox* list = AdapterPage().AdapterList();
         QVERIFY(list->count() >= 2);
         list->setCurrentIndex(list->count() - 1);
         const QString used = list->currentText();
@@ -259,16 +274,19 @@ private slots:
             {4, 0, kImageSelect, 4},     {2, 0, kImagePartSelect, 3}, {2, 2, kImagePartSelect, 3},
             {0, 0, kImageUnselect, 0},   {0, 0, kImageSelect, 4},     {0, 0, kImageUnselect, 0},
         };
+        m_window->ShowPage(kPageDevices);
         for (const Click& click : clicks) {
-            page.OnGridClick(click.row, click.column);
+            ClickCell(click.row, click.column);
             const QByteArray what =
                 QByteArray::number(click.row) + "," + QByteArray::number(click.column);
             QVERIFY2(page.HeaderImage() == click.header, what);
             QVERIFY2(page.Checks().TickedCount() == click.ticked, what);
+            QVERIFY2(page.Grid()->GetItemImage(0, 0) == click.header, what);
         }
-        page.OnGridClick(3, 0);
+        ClickCell(3, 0);
         QCOMPARE(page.Rows().At(3).checkImage, kImageSelect);
-        QCOMPARE(page.Rows().At(2).checkImage, kImageUnselect);
+        QCOMPARE(page.Grid()->GetItemImage(3, 0), int(kImageSelect));
+        QCOMPARE(page.Grid()->GetItemImage(2, 0), int(kImageUnselect));
         page.CollectSelectedDevices();
         QCOMPARE(page.SelectedDevices(), std::vector<std::string>{DeviceMacText(3)});
     }
@@ -286,11 +304,16 @@ private slots:
                                              DeviceMacText(4)};
         const std::vector<std::string> down(up.rbegin(), up.rend());
 
-        page.OnGridClick(0, SortByMac);
+        m_window->ShowPage(kPageDevices);
+        ClickCell(0, SortByMac);
         QCOMPARE(RowMacs(), up);
-        page.OnGridClick(0, SortByMac);
+        QCOMPARE(page.Grid()->GetSortColumn(), int(SortByMac));
+        QVERIFY(page.Grid()->GetSortAscending());
+        ClickCell(0, SortByMac);
         QCOMPARE(RowMacs(), down);
-        page.OnGridClick(0, SortByResult); // the shared flag is back to ascending
+        QVERIFY(!page.Grid()->GetSortAscending());
+        QCOMPARE(page.Grid()->GetItemText(1, 2), QString::fromStdString(DeviceMacText(4)));
+        ClickCell(0, SortByResult); // the shared flag is back to ascending
         QCOMPARE(page.SortKey(), int(SortByResult));
         QCOMPARE(page.Rows().At(1).mac, DeviceMacText(4)); // result 0 (success) first
         QCOMPARE(page.Rows().At(1).statusImage, kImageSuccess);
@@ -384,6 +407,7 @@ private slots:
         int successImages = 0, errorImages = 0;
         for (int row = 1; row <= 5; ++row) {
             const GridImage image = page.Rows().At(row).statusImage;
+            QCOMPARE(page.Grid()->GetItemImage(row, 3), int(image));
             successImages += image == kImageSuccess;
             errorImages += image == kImageError;
             QCOMPARE(page.Rows().At(row).checkImage, kImageUnselect);
@@ -409,6 +433,8 @@ private slots:
         QCOMPARE(page.Checks().TickedCount(), 1500);
         QCOMPARE(page.HeaderImage(), kImageSelect);
         QCOMPARE(page.Rows().At(1500).checkImage, kImageSelect);
+        QCOMPARE(page.Grid()->GetRowCount(), 1501);
+        QCOMPARE(page.Grid()->GetItemImage(1500, 0), int(kImageSelect));
         page.OnGridClick(1500, 0);
         QCOMPARE(page.HeaderImage(), kImagePartSelect);
         page.OnGridClick(1500, 0);

@@ -1,11 +1,13 @@
 #include "ui/pages/CDevicesControlDlg.h"
 
-#include <QLabel>
 #include <QTimerEvent>
 #include <cstring>
 
 #include "link/AcTransmitManage.h"
 #include "records/CSqlManagement.h"
+#include "ui/grid/CGridCtrl.h"
+#include "ui/grid/CGridImageList.h"
+#include "ui/grid/GridCellStyle.h"
 #include "ui/pages/CApplicationDlg.h"
 #include "ui/pages/CSelectAdapterDlg.h"
 #include "ui/pages/CaptureCheck.h"
@@ -13,7 +15,9 @@
 #include "ui/toolkit/ApplicationContext.h"
 #include "ui/toolkit/CNoteDlg.h"
 #include "ui/toolkit/CTButtonPicture.h"
+#include "ui/toolkit/CTPicture.h"
 #include "ui/toolkit/CTStaticGdiplus.h"
+#include "ui/toolkit/ColorRefQt.h"
 #include "ui/toolkit/QtText.h"
 #include "ui/toolkit/WindowMessageEvent.h"
 #include "ui/toolkit/WindowTranslation.h"
@@ -42,10 +46,14 @@ CDevicesControlDlg::CDevicesControlDlg(const CPageServices& services, QWidget* p
     : CTDialog(kTemplate, parent), m_services(services) {
     TranslateWindow(this);
     StyleControls();
+    SetUpGrid();
     UpdateAdapterLabel(QString());
 }
 
-CDevicesControlDlg::~CDevicesControlDlg() = default;
+CDevicesControlDlg::~CDevicesControlDlg() {
+    // The grid outlives the members: it must not keep the image list.
+    m_grid->SetImageList(nullptr);
+}
 
 CTButtonPicture* CDevicesControlDlg::ScanButton() const {
     return ControlAs<CTButtonPicture>(kScan);
@@ -59,8 +67,8 @@ CTButtonPicture* CDevicesControlDlg::AntiTheftButton() const {
 CTButtonPicture* CDevicesControlDlg::ChangeButton() const {
     return ControlAs<CTButtonPicture>(kChange);
 }
-QWidget* CDevicesControlDlg::BusyPicture() const {
-    return Control(kBusy);
+CTPicture* CDevicesControlDlg::BusyPicture() const {
+    return ControlAs<CTPicture>(kBusy);
 }
 
 void CDevicesControlDlg::StyleControls() {
@@ -88,15 +96,53 @@ void CDevicesControlDlg::StyleControls() {
             label->Redraw();
         }
     }
-    if (auto* busy = ControlAs<QLabel>(kBusy)) {
-        busy->setPixmap(QPixmap(SkinFile(skin.waitSearch)));
-        busy->hide();
-    }
+    CTPicture* busy = AttachControl(kBusy, new CTPicture(this));
+    if (busy->Load(SkinFile(skin.waitSearch)))
+        busy->Draw();
+    busy->hide();
     connect(CustomizationButton(), &QPushButton::clicked, this,
             &CDevicesControlDlg::OnCustomization);
     connect(AntiTheftButton(), &QPushButton::clicked, this, &CDevicesControlDlg::OnAntiTheft);
     connect(ScanButton(), &QPushButton::clicked, this, &CDevicesControlDlg::OnScan);
     connect(ChangeButton(), &QPushButton::clicked, this, &CDevicesControlDlg::OnChange);
+}
+
+void CDevicesControlDlg::SetUpGrid() {
+    const CSkinPaths& skin = ApplicationSkinPaths();
+    const CSettings& settings = ApplicationSettings();
+    // The order makes the image indexes of GridImage.
+    m_images = std::make_unique<CGridImageList>(QSize(24, 24));
+    for (const std::string* file : {&skin.unselect, &skin.select, &skin.partSelect, &skin.success,
+                                    &skin.error, &skin.operating})
+        m_images->AddFile(SkinFile(*file));
+    m_grid = AttachControl(kGrid, new CGridCtrl(this));
+    m_grid->SetImageList(m_images.get());
+    m_grid->AddImageColumn(0);
+    m_grid->AddImageColumn(3);
+    m_grid->EnableSelection(true);
+    m_grid->SetGridBkColor(ToQColor(settings.childBkColor));
+    m_grid->SetGridLineColor(ToQColor(settings.lineColor));
+    m_grid->SetEditable(false);
+    m_grid->SetGridLines(GridLines::Horizontal);
+    m_grid->SetFixedRowCount(1);
+    m_grid->SetColumnCount(4);
+    m_grid->SetRowHeight(0, 38);
+    SetGridTitleCell(*m_grid, 0, 63, QString());
+    SetGridTitleCell(*m_grid, 1, 232, TranslateQText(QStringLiteral("No.")));
+    SetGridTitleCell(*m_grid, 2, 341, TranslateQText(QStringLiteral("MAC Address")));
+    SetGridTitleCell(*m_grid, 3, 127, TranslateQText(QStringLiteral("Status")));
+    ShowRowImages(0);
+    connect(m_grid, &CGridCtrl::clicked, this, &CDevicesControlDlg::OnGridClick);
+}
+
+void CDevicesControlDlg::ShowRowImages(int row) {
+    if (row == 0) {
+        m_grid->SetItemImage(0, 0, m_headerImage);
+        return;
+    }
+    const DeviceRow& shown = m_rows.At(row);
+    m_grid->SetItemImage(row, 0, shown.checkImage);
+    m_grid->SetItemImage(row, 3, shown.statusImage);
 }
 
 void CDevicesControlDlg::UpdateAdapterLabel(const QString& adapterText) {
@@ -163,6 +209,8 @@ void CDevicesControlDlg::RefreshFromStore(bool refill, bool ascending, const std
     m_sortKey = key;
     if (refill)
         FillGrid(rows);
+    m_grid->SetSortColumn(key);
+    m_grid->SetSortAscending(ascending);
     m_successCount = success;
     m_failCount = fail;
     ControlAs<CTStaticGdiplus>(kSuccessCount)->SetText(QString::number(success));
@@ -171,14 +219,25 @@ void CDevicesControlDlg::RefreshFromStore(bool refill, bool ascending, const std
 
 void CDevicesControlDlg::FillGrid(const std::list<ap_info_stu>& rows) {
     m_rows.Clear();
+    m_grid->DeleteNonFixedRows();
     // The listing carries each row's three statuses: the combined result comes from them
     // rather than from one more query per row.
-    for (const ap_info_stu& row : rows)
-        m_rows.Append(std::string(row.mac, strnlen(row.mac, sizeof row.mac)),
-                      StatusImageFor(
-                          CombineStatuses(row.para_status, row.logo_status, row.antitheft_status)));
+    for (const ap_info_stu& row : rows) {
+        const std::string mac(row.mac, strnlen(row.mac, sizeof row.mac));
+        const QString number = QString::number(m_grid->GetRowCount());
+        const int result = CombineStatuses(row.para_status, row.logo_status, row.antitheft_status);
+        const int at = m_rows.Append(mac, StatusImageFor(result));
+        m_grid->InsertRow(QString());
+        SetGridBodyCell(*m_grid, at, 0, QString());
+        SetGridBodyCell(*m_grid, at, 1, number);
+        SetGridBodyCell(*m_grid, at, 2, QString::fromLatin1(mac.c_str()));
+        SetGridBodyCell(*m_grid, at, 3, QString());
+        ShowRowImages(at);
+    }
     m_checks.Reset(m_rows.Count());
     m_headerImage = kImageUnselect;
+    ShowRowImages(0);
+    m_grid->viewport()->update();
 }
 
 void CDevicesControlDlg::OnGridClick(int row, int column) {
@@ -188,17 +247,22 @@ void CDevicesControlDlg::OnGridClick(int row, int column) {
     } else if (row == 0 && column == 0) {
         m_checks.ClickHeader();
         const GridImage image = m_checks.TickedCount() > 0 ? kImageSelect : kImageUnselect;
-        for (int r = 1; r <= m_rows.Count(); ++r)
+        for (int r = 1; r <= m_rows.Count(); ++r) {
             m_rows.At(r).checkImage = image;
+            ShowRowImages(r);
+        }
     } else if (row >= 1 && row <= m_rows.Count() && column == 0) {
         m_checks.ToggleRow(row);
         m_rows.At(row).checkImage = m_checks.IsTicked(row) ? kImageSelect : kImageUnselect;
+        ShowRowImages(row);
     }
     ShowHeaderState();
+    m_grid->viewport()->update();
 }
 
 void CDevicesControlDlg::ShowHeaderState() {
     m_headerImage = static_cast<GridImage>(m_checks.HeaderState());
+    ShowRowImages(0);
     if (auto* ticked = ControlAs<CTStaticGdiplus>(kTickedCount))
         ticked->SetText(QString::number(m_checks.TickedCount()));
 }
@@ -257,8 +321,11 @@ bool CDevicesControlDlg::event(QEvent* event) {
 }
 
 void CDevicesControlDlg::OnBatchStart() {
-    for (int row = 1; row <= m_rows.Count(); ++row)
+    for (int row = 1; row <= m_rows.Count(); ++row) {
         m_rows.At(row).statusImage = kImageNone;
+        ShowRowImages(row);
+    }
+    m_grid->viewport()->update();
     SetControlsEnabled(false);
     StopBatchTimers();
     if (m_services.Valid())
@@ -299,8 +366,11 @@ void CDevicesControlDlg::UpdateDeviceRow(const std::string& mac, int result) {
     if (const int row = m_rows.Find(mac); row > 0) {
         m_rows.At(row).checkImage = kImageUnselect;
         m_rows.At(row).statusImage = StatusImageFor(result);
+        ShowRowImages(row);
+        m_grid->viewport()->update();
     }
     m_headerImage = kImageUnselect;
+    ShowRowImages(0);
     m_checks.ClearAll();
 }
 

@@ -21,7 +21,10 @@
 
 namespace lumicord {
 
+class CGridCtrl;
+class CGridImageList;
 class CTButtonPicture;
+class CTPicture;
 class CTStaticGdiplus;
 
 class CDevicesControlDlg : public CTDialog {
@@ -78,7 +81,8 @@ public:
     CTButtonPicture* CustomizationButton() const;
     CTButtonPicture* AntiTheftButton() const;
     CTButtonPicture* ChangeButton() const;
-    QWidget* BusyPicture() const;
+    CTPicture* BusyPicture() const;
+    CGridCtrl* Grid() const { return m_grid; }
 
 protected:
     bool event(QEvent* event) override;
@@ -86,11 +90,16 @@ protected:
 
 private:
     void StyleControls();
+    void SetUpGrid();
+    // Shows row `row`'s check and status images in the grid (0: the header box).
+    void ShowRowImages(int row);
     void HandOver(int pageId);
     void ShowHeaderState();
     void StopBatchTimers();
 
     CPageServices m_services;
+    std::unique_ptr<CGridImageList> m_images;
+    CGridCtrl* m_grid = nullptr;
     CDeviceRows m_rows;
     CDeviceCheckStates m_checks;
     GridImage m_headerImage = kImageUnselect;

@@ -1,7 +1,5 @@
 #include "ui/pages/CSelectAdapterDlg.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QTimerEvent>
 #include <list>
 #include <vector>
@@ -12,8 +10,10 @@
 #include "ui/pages/CDevicesControlDlg.h"
 #include "ui/pages/CaptureCheck.h"
 #include "ui/toolkit/ApplicationContext.h"
+#include "ui/toolkit/CCustomComboBox.h"
 #include "ui/toolkit/CNoteDlg.h"
 #include "ui/toolkit/CTButtonPicture.h"
+#include "ui/toolkit/CTPicture.h"
 #include "ui/toolkit/CTStaticGdiplus.h"
 #include "ui/toolkit/QtText.h"
 #include "ui/toolkit/WindowTranslation.h"
@@ -48,16 +48,16 @@ CSelectAdapterDlg::CSelectAdapterDlg(const CPageServices& services, QWidget* par
     RefreshAdapterList();
 }
 
-QComboBox* CSelectAdapterDlg::AdapterList() const {
-    return ControlAs<QComboBox>(kAdapterList);
+CCustomComboBox* CSelectAdapterDlg::AdapterList() const {
+    return ControlAs<CCustomComboBox>(kAdapterList);
 }
 
 CTButtonPicture* CSelectAdapterDlg::StartButton() const {
     return ControlAs<CTButtonPicture>(kStartScan);
 }
 
-QWidget* CSelectAdapterDlg::BusyPicture() const {
-    return Control(kBusy);
+CTPicture* CSelectAdapterDlg::BusyPicture() const {
+    return ControlAs<CTPicture>(kBusy);
 }
 
 void CSelectAdapterDlg::StyleControls() {
@@ -65,12 +65,26 @@ void CSelectAdapterDlg::StyleControls() {
     m_fillEnabled = true;
     m_fillColor = ApplicationSettings().childBkColor;
 
-    if (auto* logo = ControlAs<QLabel>(kLogo))
-        logo->setPixmap(QPixmap(SkinFile(skin.brimlaLogo)));
-    if (auto* busy = ControlAs<QLabel>(kBusy)) {
-        busy->setPixmap(QPixmap(SkinFile(skin.waitSearch)));
-        busy->hide();
-    }
+    CTPicture* logo = AttachControl(kLogo, new CTPicture(this));
+    if (logo->Load(SkinFile(skin.brimlaLogo)))
+        logo->Draw();
+    CTPicture* busy = AttachControl(kBusy, new CTPicture(this));
+    if (busy->Load(SkinFile(skin.waitSearch)))
+        busy->Draw();
+    busy->hide();
+
+    CCustomComboBox* list = AttachControl(kAdapterList, new CCustomComboBox(this));
+    list->SetFontFace(kYaHei);
+    list->SetArrowImages(SkinFile(skin.comboxDown));
+    list->m_faceHeight = 24; // an edit field 18 high inside the frame
+    list->m_itemHeight = 20;
+    list->m_listBackground = MakeColorRef(255, 255, 255);
+    list->m_faceFill = MakeColorRef(255, 255, 255);
+    list->m_highlightFill = MakeColorRef(251, 232, 233);
+    list->m_highlightText = MakeColorRef(216, 34, 40);
+    list->m_itemText = MakeColorRef(50, 50, 50);
+    list->m_faceBorder = MakeColorRef(180, 180, 180);
+    list->m_faceBorderActive = MakeColorRef(216, 34, 40);
     if (auto* title = ControlAs<CTStaticGdiplus>(kTitle)) {
         title->SetFont(20, 500, false, false, kYaHei, false);
         title->m_textColorNormal = MakeColorRef(128, 128, 128);
@@ -95,25 +109,25 @@ void CSelectAdapterDlg::StyleControls() {
 }
 
 void CSelectAdapterDlg::RefreshAdapterList() {
-    QComboBox* list = AdapterList();
+    CCustomComboBox* list = AdapterList();
     std::vector<local_adapter_stu> adapters;
     if (m_services.Valid())
         m_services.manager->RefreshAdapters(adapters);
-    list->clear();
+    list->ResetContent();
     for (const local_adapter_stu& adapter : adapters)
-        list->addItem(ToQString(AdapterDisplayText(adapter)));
+        list->AddItem(ToQString(AdapterDisplayText(adapter)));
     if (adapters.empty())
         return;
     if (!m_rememberedAdapter.isEmpty()) {
         const int found = list->findText(m_rememberedAdapter, Qt::MatchExactly);
         if (found >= 0) {
-            list->setCurrentIndex(found);
+            list->SetCurSel(found);
             m_services.manager->ChooseAdapter(adapters[static_cast<std::size_t>(found)]);
             return;
         }
     }
-    m_rememberedAdapter = list->itemText(0);
-    list->setCurrentIndex(0);
+    m_rememberedAdapter = list->GetItemText(0);
+    list->SetCurSel(0);
     m_services.manager->ChooseAdapter(adapters.front());
 }
 
@@ -128,7 +142,7 @@ void CSelectAdapterDlg::SetScanning(bool scanning) {
 void CSelectAdapterDlg::OnStartScan() {
     if (!m_idle || !m_services.Valid())
         return;
-    const int selected = AdapterList()->currentIndex();
+    const int selected = AdapterList()->GetCurSel();
     if (selected < 0) {
         CNoteDlg note(TranslateQText(QStringLiteral("Note")),
                       TranslateQText(QStringLiteral("Ensure the computer's NIC is enabled!")),

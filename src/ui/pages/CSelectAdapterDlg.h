@@ -10,11 +10,11 @@
 #include "ui/pages/PageServices.h"
 #include "ui/toolkit/CTDialog.h"
 
-class QComboBox;
-
 namespace lumicord {
 
+class CCustomComboBox;
 class CTButtonPicture;
+class CTPicture;
 
 class CSelectAdapterDlg : public CTDialog {
     Q_OBJECT
@@ -33,9 +33,9 @@ public:
     // The display text of the adapter of the last scan or the last refresh.
     const QString& RememberedAdapter() const { return m_rememberedAdapter; }
 
-    QComboBox* AdapterList() const;
+    CCustomComboBox* AdapterList() const;
     CTButtonPicture* StartButton() const;
-    QWidget* BusyPicture() const;
+    CTPicture* BusyPicture() const;
 
 protected:
     void timerEvent(QTimerEvent* event) override;
