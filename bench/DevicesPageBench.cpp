@@ -17,10 +17,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/SkinPaths.h"
 #include "link/AcTransmitManage.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
 #include "ui/pages/CDevicesControlDlg.h"
+#include "ui/toolkit/ApplicationContext.h"
 
 using namespace lumicord;
 
@@ -62,6 +64,11 @@ void Measure(const char* what, const std::function<void()>& work) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    CSettings settings;
+    settings.childBkColor = MakeColorRef(255, 255, 255);
+    settings.lineColor = MakeColorRef(230, 230, 230);
+    const CSkinPaths skin = BuildSkinPaths(std::string(LUMICORD_RESOURCES_DIR) + "/");
+    SetApplicationLook(&settings, &skin);
     const auto dir = std::filesystem::temp_directory_path() /
                      ("lumicord-page-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
