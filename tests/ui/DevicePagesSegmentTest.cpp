@@ -377,7 +377,8 @@ private slots:
         QCoreApplication::sendPostedEvents(&page);
         QVERIFY(!page.BatchRunning());
         PostWindowMessage(&page, kAntiTheftBatchMessage, 0, 1);
-        m_window->ShowPage(kPageDevices);
+        QTest::mouseClick(antiTheft->BackButton(), Qt::LeftButton);
+        QVERIFY(Shown(kPageDevices));
         QCoreApplication::sendPostedEvents(&page);
         QVERIFY(page.BatchRunning());
         QVERIFY(!page.ScanButton()->isEnabled());

@@ -1,6 +1,8 @@
 #include "ui/pages/CEmptyPageDlg.h"
 
+#include "ui/pages/CApplicationDlg.h"
 #include "ui/toolkit/ApplicationContext.h"
+#include "ui/toolkit/CTButtonPicture.h"
 #include "ui/toolkit/CTStaticGdiplus.h"
 #include "ui/toolkit/WindowTranslation.h"
 
@@ -16,6 +18,19 @@ CEmptyPageDlg::CEmptyPageDlg(int pageId, QWidget* parent)
     m_caption->m_textColorNormal = MakeColorRef(128, 128, 128);
     m_caption->m_alignment = kStaticCentre;
     ShowCaption();
+    if (pageId == kPageCustomization || pageId == kPageAntiTheft) {
+        const CSkinPaths& skin = ApplicationSkinPaths();
+        m_back = new CTButtonPicture(this);
+        m_back->setText(QStringLiteral("Back"));
+        m_back->setGeometry((width() - 80) / 2, height() - 48, 80, 27);
+        m_back->SetImages(SkinFile(skin.applyBtnNormal), SkinFile(skin.applyBtnOver),
+                          SkinFile(skin.applyBtnDown), SkinFile(skin.applyBtnDisable));
+        m_back->m_fontHeight = 17;
+        connect(m_back, &QPushButton::clicked, this, [this] {
+            if (auto* mainWindow = qobject_cast<CApplicationDlg*>(parentWidget()))
+                mainWindow->ShowPage(kPageDevices);
+        });
+    }
     SetRoundCorners(this, rect());
 }
 
