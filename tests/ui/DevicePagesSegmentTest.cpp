@@ -16,6 +16,7 @@
 
 #include "TestSkin.h"
 #include "VethSegment.h"
+#include "app/SettingsFile.h"
 #include "link/AcTransmitManage.h"
 #include "link/MacText.h"
 #include "records/CSqlManagement.h"
@@ -148,7 +149,8 @@ class DevicePagesSegmentTest : public QObject {
 
 private slots:
     void initTestCase() {
-        m_settings.childBkColor = MakeColorRef(255, 255, 255);
+        // The program's look without a settings file: every key at its default.
+        m_settings = ReadSettings(std::string("/nonexistent/"));
         SetApplicationLook(&m_settings, &m_skin);
     }
 
