@@ -2,7 +2,8 @@
 # Installs what is missing, builds Lumicord and starts it from its program directory.
 #   scripts/run.sh                 the program, on this machine's adapters
 #   scripts/run.sh --demo [COUNT]  as root: the program on a private veth segment with
-#                                  lumicord-devsim playing COUNT devices (default 20)
+#                                  lumicord-devsim playing COUNT devices (default 20);
+#                                  LUMICORD_DEMO_NS names its namespace (lumicord-demo)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
