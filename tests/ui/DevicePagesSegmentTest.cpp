@@ -483,6 +483,19 @@ private slots:
         QCOMPARE(StoreRows(), 0);
     }
 
+    void noAdapterChosenShowsTheNote() {
+        OpenWindow(kNeverTicks);
+        AddRow(DeviceMacText(1));
+        AdapterPage().AdapterList()->SetCurSel(-1);
+        CNoteDlg::setNextAnswer(kNoteOk);
+        AdapterPage().OnStartScan();
+        QCOMPARE(CNoteDlg::LastShown().message,
+                 QStringLiteral("Ensure the computer's NIC is enabled!"));
+        QVERIFY(AdapterPage().IsIdle());
+        QCOMPARE(StoreRows(), 1);
+        QCOMPARE(AdapterPage().AdapterList()->GetCurSel(), 0); // the list was refreshed
+    }
+
     void adapterLabelIsCut_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
