@@ -86,8 +86,8 @@ void Xf(ByteWriter& out, bool style) {
 }
 
 // The shared string table, split into CONTINUE records at 8224 bytes. A string's header never
-// splits; its characters split on a character boundary and the continuation starts with the
-// option byte again.
+// splits; a string longer than a record splits on a character boundary and its continuation
+// starts with the option byte again.
 void SharedStrings(ByteWriter& out, const std::vector<std::u16string>& strings,
                    std::uint32_t total) {
     std::vector<std::vector<std::uint8_t>> records(1);
@@ -103,7 +103,9 @@ void SharedStrings(ByteWriter& out, const std::vector<std::u16string>& strings,
     put16(static_cast<std::uint32_t>(strings.size()));
     put16(static_cast<std::uint32_t>(strings.size()) >> 16);
     for (const std::u16string& text : strings) {
-        if (room() < 5)
+        // A string that fits a record of its own is never split; only longer ones are.
+        const std::size_t whole = 3 + 2 * text.size();
+        if (room() < 5 || (whole > room() && whole <= kMaxRecordData))
             records.emplace_back();
         put16(static_cast<std::uint32_t>(text.size()));
         records.back().push_back(1); // UTF-16, no rich text, no phonetic block

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -55,7 +56,7 @@ public:
     XlsSheet& AddSheet(std::u16string name);
 
 private:
-    std::vector<XlsSheet> m_sheets;
+    std::deque<XlsSheet> m_sheets; // references stay valid as sheets are added
 };
 
 } // namespace lumicord

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "content/Biff8Stream.h"
+#include "content/SharedStringCheck.h"
 #include "content/XlsBook.h"
 #include "platform/TextConversion.h"
 
@@ -58,6 +59,9 @@ void InitGsf() {
 } // namespace
 
 bool XlsBook::Load(const std::string& path) {
+    std::vector<std::uint8_t> stream;
+    if (!ReadWorkbookStream(path, stream) || !SharedStringsReadable(stream))
+        return false;
     FreexlHandle file;
     if (freexl_open(path.c_str(), &file.handle) != FREEXL_OK)
         return false;
@@ -67,7 +71,11 @@ bool XlsBook::Load(const std::string& path) {
         return false;
     if (freexl_get_info(file.handle, FREEXL_BIFF_SHEET_COUNT, &sheetCount) != FREEXL_OK)
         return false;
-    std::vector<XlsSheet> sheets;
+    // A workbook has at least one sheet; a container whose sheet directory could not be read
+    // has none.
+    if (sheetCount == 0)
+        return false;
+    std::deque<XlsSheet> sheets;
     for (unsigned int s = 0; s < sheetCount; ++s) {
         const char* name = nullptr;
         if (freexl_get_worksheet_name(file.handle, static_cast<unsigned short>(s), &name) !=
