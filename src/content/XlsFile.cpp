@@ -1,4 +1,5 @@
-// Loading through libfreexl and saving through libgsf's OLE2 writer.
+// Reading through libfreexl (in a child process, see IsolatedRead.h) and saving through
+// libgsf's OLE2 writer.
 #include <freexl.h>
 #include <gsf/gsf.h>
 
@@ -6,6 +7,7 @@
 #include <mutex>
 
 #include "content/Biff8Stream.h"
+#include "content/IsolatedRead.h"
 #include "content/SharedStringCheck.h"
 #include "content/XlsBook.h"
 #include "platform/TextConversion.h"
@@ -59,6 +61,14 @@ void InitGsf() {
 } // namespace
 
 bool XlsBook::Load(const std::string& path) {
+    XlsBook loaded;
+    if (!ReadWorkbookIsolated(path, loaded))
+        return false;
+    m_sheets = std::move(loaded.m_sheets);
+    return true;
+}
+
+bool ReadWorkbookInProcess(const std::string& path, XlsBook& book) {
     std::vector<std::uint8_t> stream;
     if (!ReadWorkbookStream(path, stream) || !SharedStringsReadable(stream))
         return false;
@@ -75,7 +85,6 @@ bool XlsBook::Load(const std::string& path) {
     // has none.
     if (sheetCount == 0)
         return false;
-    std::deque<XlsSheet> sheets;
     for (unsigned int s = 0; s < sheetCount; ++s) {
         const char* name = nullptr;
         if (freexl_get_worksheet_name(file.handle, static_cast<unsigned short>(s), &name) !=
@@ -89,7 +98,7 @@ bool XlsBook::Load(const std::string& path) {
             return false;
         rows = rows < kXlsMaxRows ? rows : kXlsMaxRows;
         columns = columns < kXlsMaxColumns ? columns : kXlsMaxColumns;
-        XlsSheet& sheet = sheets.emplace_back(Utf8ToUtf16(name != nullptr ? name : ""));
+        XlsSheet& sheet = book.AddSheet(Utf8ToUtf16(name != nullptr ? name : ""));
         for (unsigned int r = 0; r < rows; ++r)
             for (unsigned short c = 0; c < columns; ++c) {
                 FreeXL_CellValue cell{};
@@ -99,7 +108,6 @@ bool XlsBook::Load(const std::string& path) {
                     sheet.WriteStr(r, c, *text);
             }
     }
-    m_sheets = std::move(sheets);
     return true;
 }
 
