@@ -149,9 +149,15 @@ bool WriteDeviceSheet(DeviceContent& content, CSqlManagement& store,
     char name[96];
     std::snprintf(name, sizeof name, "ModifyExcel/ExcelFiels%04d-%02d-%02d-%02d-%02d-%02d.xls",
                   now.year, now.month, now.day, now.hour, now.minute, now.second);
-    const std::string path = programDirectory + name;
+    return WriteDeviceSheetTo(content, store, programDirectory + "ExcelTemplate/Template.xls",
+                              programDirectory + name, note);
+}
+
+bool WriteDeviceSheetTo(DeviceContent& content, CSqlManagement& store,
+                        const std::string& templatePath, const std::string& path,
+                        std::string& note) {
     std::error_code error;
-    std::filesystem::copy_file(programDirectory + "ExcelTemplate/Template.xls", path,
+    std::filesystem::copy_file(templatePath, path,
                                std::filesystem::copy_options::overwrite_existing, error);
     content.sheetPath = path;
 

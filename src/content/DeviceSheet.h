@@ -18,6 +18,11 @@ class CSqlManagement;
 bool WriteDeviceSheet(DeviceContent& content, CSqlManagement& store,
                       const std::string& programDirectory, const LocalTime& now, std::string& note);
 
+// The same with the template and the sheet named: writes `sheetPath` from `templatePath`.
+bool WriteDeviceSheetTo(DeviceContent& content, CSqlManagement& store,
+                        const std::string& templatePath, const std::string& sheetPath,
+                        std::string& note);
+
 // Reads content.sheetPath back into content.rows (one row per selected device, sheet order),
 // with the WAN columns the summary leads the header scan to expect. False when the workbook
 // cannot be read or cell A1 does not begin with "mac".

@@ -152,8 +152,8 @@ bool RewriteJson(std::string& error, const config_value_stu& row, const SheetCol
 }
 
 bool MakeDeviceJson(DeviceContent& content, const config_value_stu& row, const std::string& mac,
-                    const std::string& programDirectory, std::string& note) {
-    content.deviceConfigPath = programDirectory + "ModifyJson/" + DeviceFileName(mac, ".json");
+                    const std::string& folder, std::string& note) {
+    content.deviceConfigPath = folder + DeviceFileName(mac, ".json");
     std::error_code error;
     if (!std::filesystem::copy_file(content.sourcePath, content.deviceConfigPath,
                                     std::filesystem::copy_options::overwrite_existing, error)) {

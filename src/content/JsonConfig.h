@@ -18,9 +18,10 @@ bool ReadJsonSummary(std::string& error, config_value_stu& summary, const std::s
 bool RewriteJson(std::string& error, const config_value_stu& row, const SheetColumns& columns,
                  const std::string& outputPath);
 
-// Makes ModifyJson/<MAC without colons>.json in `programDirectory` for one device: a copy of
-// the source, rewritten when a spreadsheet exists. Sets content.deviceConfigPath.
+// Makes <MAC without colons>.json in `folder` (the program's ModifyJson/, ending in '/') for
+// one device: a copy of the source, rewritten when a spreadsheet exists. Sets
+// content.deviceConfigPath.
 bool MakeDeviceJson(DeviceContent& content, const config_value_stu& row, const std::string& mac,
-                    const std::string& programDirectory, std::string& note);
+                    const std::string& folder, std::string& note);
 
 } // namespace lumicord

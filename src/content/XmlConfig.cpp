@@ -281,8 +281,8 @@ std::string DeviceFileName(const std::string& mac, const char* extension) {
 }
 
 bool MakeDeviceXml(DeviceContent& content, const config_value_stu& row, const std::string& mac,
-                   const std::string& programDirectory, std::string& note) {
-    content.deviceConfigPath = programDirectory + "ModifyXml/" + DeviceFileName(mac, ".xml");
+                   const std::string& folder, std::string& note) {
+    content.deviceConfigPath = folder + DeviceFileName(mac, ".xml");
     if (content.sheetPath.empty()) {
         // A copy that fails is a failure: the device would otherwise get a stale file.
         std::error_code error;

@@ -18,11 +18,11 @@ bool ReadXmlSummary(config_value_stu& summary, const std::string& sourcePath);
 bool RewriteXml(const config_value_stu& row, bool has5g, const SheetColumns& columns,
                 const std::string& sourcePath, const std::string& outputPath);
 
-// Makes ModifyXml/<MAC without colons>.xml in `programDirectory` for one device: an identical
-// copy of the source without a spreadsheet, else the rewritten source. Sets
-// content.deviceConfigPath. On failure `note` is "Modify New Xml file fail!".
+// Makes <MAC without colons>.xml in `folder` (the program's ModifyXml/, ending in '/') for one
+// device: an identical copy of the source without a spreadsheet, else the rewritten source.
+// Sets content.deviceConfigPath. On failure `note` is "Modify New Xml file fail!".
 bool MakeDeviceXml(DeviceContent& content, const config_value_stu& row, const std::string& mac,
-                   const std::string& programDirectory, std::string& note);
+                   const std::string& folder, std::string& note);
 
 // The per-device file name: the MAC text without its colons, then `extension`.
 std::string DeviceFileName(const std::string& mac, const char* extension);

@@ -171,7 +171,8 @@ TEST(JsonDeviceFile, CopiesWithoutASheetAndKeepsTheCopyOnFailure) {
     DeviceContent content;
     content.sourcePath = ContentData("two-radios.json");
     std::string note;
-    ASSERT_TRUE(MakeDeviceJson(content, FilledRow(1), "02:00:00:00:00:01", folder.Path(), note));
+    ASSERT_TRUE(MakeDeviceJson(content, FilledRow(1), "02:00:00:00:00:01",
+                               folder.Path() + "ModifyJson/", note));
     EXPECT_EQ(content.deviceConfigPath, folder.Path() + "ModifyJson/020000000001.json");
     EXPECT_EQ(ReadBytes(content.deviceConfigPath), ReadBytes(content.sourcePath));
 
@@ -179,7 +180,8 @@ TEST(JsonDeviceFile, CopiesWithoutASheetAndKeepsTheCopyOnFailure) {
     content.sourcePath = Variant(folder, "nosys.json", [](Json::Value& root) {
         root.removeMember("SYSMNG_ACCOUNT_ATTR_TAB");
     });
-    EXPECT_FALSE(MakeDeviceJson(content, FilledRow(1), "02:00:00:00:00:02", folder.Path(), note));
+    EXPECT_FALSE(MakeDeviceJson(content, FilledRow(1), "02:00:00:00:00:02",
+                                folder.Path() + "ModifyJson/", note));
     EXPECT_EQ(note, "The key SYSMNG_ACCOUNT_ATTR_TAB does not exist.");
     EXPECT_EQ(ReadBytes(content.deviceConfigPath), ReadBytes(content.sourcePath));
 }

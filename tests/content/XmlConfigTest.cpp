@@ -177,7 +177,8 @@ TEST(XmlDeviceFile, IdenticalCopiesWithoutASheetAndAFailureNote) {
     content.sourcePath = ContentData("two-radios.xml");
     std::string note;
     for (const std::string mac : {"02:00:00:00:00:01", "0A:BC:00:00:00:02"}) {
-        ASSERT_TRUE(MakeDeviceXml(content, config_value_stu{}, mac, folder.Path(), note));
+        ASSERT_TRUE(
+            MakeDeviceXml(content, config_value_stu{}, mac, folder.Path() + "ModifyXml/", note));
         EXPECT_EQ(content.deviceConfigPath,
                   folder.Path() + "ModifyXml/" + DeviceFileName(mac, ".xml"));
         EXPECT_EQ(ReadBytes(content.deviceConfigPath), ReadBytes(content.sourcePath));
@@ -186,6 +187,7 @@ TEST(XmlDeviceFile, IdenticalCopiesWithoutASheetAndAFailureNote) {
 
     content.sheetPath = "sheet.xls";
     content.sourcePath = folder.Path() + "gone.xml";
-    EXPECT_FALSE(MakeDeviceXml(content, FilledRow(0), "02:00:00:00:00:01", folder.Path(), note));
+    EXPECT_FALSE(MakeDeviceXml(content, FilledRow(0), "02:00:00:00:00:01",
+                               folder.Path() + "ModifyXml/", note));
     EXPECT_EQ(note, "Modify New Xml file fail!");
 }
