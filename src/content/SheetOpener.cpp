@@ -123,13 +123,15 @@ std::vector<std::string> DesktopExecArguments(const std::string& exec, const std
             inArgument = false;
         } else if (c == '%' && i + 1 < exec.size()) {
             const char code = exec[++i];
+            // Field codes other than the file ones (%i, %c, %k, ...) expand to nothing.
             if (code == '%') {
                 current += '%';
+                inArgument = true;
             } else if (code == 'f' || code == 'F' || code == 'u' || code == 'U') {
                 current += path;
                 placed = true;
+                inArgument = true;
             }
-            inArgument = true;
         } else {
             current += c;
             inArgument = true;
