@@ -17,8 +17,12 @@ struct ToolRun {
     std::string output;
 };
 
+// Each run holds a single-instance lock of its own, so tests running side by side do not
+// refuse each other; neither command relies on what the store holds.
 ToolRun RunTool(const std::string& args) {
-    const std::string command = std::string(LUMICORD_CLI_PATH) + " " + args + " 2>&1";
+    static const TempFolder lockFolder;
+    const std::string command = "XDG_RUNTIME_DIR=" + lockFolder.Path() + " " +
+                                std::string(LUMICORD_CLI_PATH) + " " + args + " 2>&1";
     ToolRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
