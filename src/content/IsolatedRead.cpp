@@ -77,8 +77,7 @@ bool WriteAll(int fd, const std::string& bytes) {
         signal(sig, SIG_DFL);
     // libgsf complains about every broken container on standard error; the parent only
     // needs to know that the load failed.
-    g_log_set_default_handler([](const gchar*, GLogLevelFlags, const gchar*, gpointer) {},
-                              nullptr);
+    g_log_set_default_handler([](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
     XlsBook book;
     bool ok = ReadWorkbookInProcess(path, book);
     std::string answer;

@@ -33,8 +33,8 @@ const XlsSheet* XlsBook::GetSheet(std::size_t index) const {
     return index < m_sheets.size() ? &m_sheets[index] : nullptr;
 }
 
-XlsSheet& XlsBook::AddSheet(std::u16string name) {
-    return m_sheets.emplace_back(std::move(name));
+XlsSheet& XlsBook::AddSheet(std::u16string_view name) {
+    return m_sheets.emplace_back(name);
 }
 
 } // namespace lumicord

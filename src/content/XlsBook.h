@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,7 +21,7 @@ constexpr std::size_t kXlsMaxCellLength = 32767; // UTF-16 code units
 
 class XlsSheet {
 public:
-    explicit XlsSheet(std::u16string name) : m_name(std::move(name)) {}
+    explicit XlsSheet(std::u16string_view name) : m_name(name) {}
 
     const std::u16string& Name() const { return m_name; }
     // The text of a cell, or none for an empty cell or one outside the sheet.
@@ -53,7 +54,7 @@ public:
     XlsSheet* GetSheet(std::size_t index);
     const XlsSheet* GetSheet(std::size_t index) const;
     std::size_t SheetCount() const { return m_sheets.size(); }
-    XlsSheet& AddSheet(std::u16string name);
+    XlsSheet& AddSheet(std::u16string_view name);
 
 private:
     std::deque<XlsSheet> m_sheets; // references stay valid as sheets are added
