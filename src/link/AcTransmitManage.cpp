@@ -9,6 +9,7 @@
 #include "link/LinkEndpoint.h"
 #include "link/LinkOutcome.h"
 #include "platform/LocalClock.h"
+#include "platform/OpenFileLimit.h"
 #include "platform/ProgramDirectory.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
@@ -42,7 +43,11 @@ template <class Routine> bool StartThread(std::thread& thread, Routine routine) 
 } // namespace
 
 AcTransmitManage::AcTransmitManage(CSqlManagement& store, CResultLog& resultLog)
-    : m_store(store), m_resultLog(resultLog), m_transfers(store) {}
+    : m_store(store), m_resultLog(resultLog), m_transfers(store) {
+    // Every running transfer keeps its file open: a thousand of them need more descriptors
+    // than the usual soft limit of 1024.
+    RaiseOpenFileLimit();
+}
 
 AcTransmitManage::~AcTransmitManage() {
     StopTransfers(std::chrono::seconds(2));
@@ -157,7 +162,7 @@ void AcTransmitManage::CaptureThread(std::string device, MacAddress adapterMac, 
     ++m_runningThreads;
     auto endpoint = CLinkEndpoint::Open(device, kLinkReadTimeoutMs, EndpointUse::Capture);
     if (endpoint) {
-        endpoint->SetFilter(CaptureFilterExpression(adapterMac));
+        endpoint->SetFilter(CaptureThreadFilterExpression(adapterMac));
         // Reads never block; the thread sleeps in poll until a frame or the stop arrives.
         endpoint->SetNonBlocking(true);
         endpoint->SetInboundOnly();

@@ -13,53 +13,42 @@ constexpr std::chrono::milliseconds kErrorRetry{10};
 
 WaitResult WaitForAcknowledgement(CAckPort& port, const LinkFrame& frame, const AckMatcher& isAck,
                                   WaitCounters* counters) {
-    WaitCounters count;
+    CAckWait wait;
     WaitResult result = WaitResult::Failed;
-    bool resend = true;
-    CAckPort::Clock::duration idleTime{0};
+    port.Send(frame);
+    wait.Start(port.Now());
     for (;;) {
-        if (resend) {
-            port.Send(frame);
-            ++count.sends;
-            resend = false;
-        }
         LinkFrame reply;
         const ReceiveResult received = port.Receive(reply);
+        CAckWait::Step step = CAckWait::Step::Wait;
         if (received == ReceiveResult::Frame) {
             if (isAck(reply)) {
                 result = WaitResult::Acknowledged;
                 break;
             }
-            if (++count.stray >= kFailPasses)
+            step = wait.OnStray();
+        } else {
+            // Nothing waiting: sleep until the next idle pass at which a resend or the failure
+            // is due, or until a frame arrives.
+            auto deadline = wait.Deadline();
+            const bool watch = received != ReceiveResult::Error;
+            if (!watch)
+                deadline = std::min(deadline, port.Now() + CAckPort::Clock::duration(kErrorRetry));
+            if (port.WaitUntil(deadline, watch) == PollWake::Woken) {
+                result = WaitResult::Stopped;
                 break;
-            if (count.stray % kResendPasses == 0)
-                resend = true;
-            continue;
+            }
+            step = wait.OnTime(port.Now());
         }
-        // Nothing waiting: sleep until the next idle pass at which a resend or the failure is
-        // due, or until a frame arrives.
-        const std::uint32_t nextMark = (count.idle / kResendPasses + 1) * kResendPasses;
-        const auto start = port.Now();
-        auto deadline = start + (nextMark * kIdlePass - idleTime);
-        const bool watch = received != ReceiveResult::Error;
-        if (!watch)
-            deadline = std::min(deadline, start + CAckPort::Clock::duration(kErrorRetry));
-        if (port.WaitUntil(deadline, watch) == PollWake::Woken) {
-            result = WaitResult::Stopped;
+        if (step == CAckWait::Step::Fail)
             break;
+        if (step == CAckWait::Step::Resend) {
+            port.Send(frame);
+            wait.Resent();
         }
-        idleTime += port.Now() - start;
-        const auto passes = static_cast<std::uint64_t>(idleTime / kIdlePass);
-        const auto idle = static_cast<std::uint32_t>(std::min<std::uint64_t>(passes, kFailPasses));
-        const bool crossedMark = idle / kResendPasses != count.idle / kResendPasses;
-        count.idle = idle;
-        if (idle >= kFailPasses)
-            break;
-        if (crossedMark)
-            resend = true;
     }
     if (counters != nullptr)
-        *counters = count;
+        *counters = wait.Counters();
     return result;
 }
 

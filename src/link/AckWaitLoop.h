@@ -1,22 +1,17 @@
-// Waiting for the acknowledgement of one frame: resend after every 20000 idle or stray passes,
-// give up after 100000. An idle pass is 50 us of waiting with nothing received; the loop
-// blocks for many idle passes at once and counts them by the clock, so the resends and the
-// failure fall on the same pass numbers while the thread sleeps and wakes for every frame.
+// Waiting for the acknowledgement of one frame on a thread of its own, blocking on one
+// device's port between frames, with the counting of CAckWait.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 
+#include "link/AckWait.h"
 #include "link/LinkEndpoint.h"
 #include "link/LinkFrame.h"
 #include "platform/WakeupFd.h"
 
 namespace lumicord {
-
-constexpr std::uint32_t kResendPasses = 20000;
-constexpr std::uint32_t kFailPasses = 100000;
-constexpr std::chrono::microseconds kIdlePass{50};
 
 // What the loop drives: one device's endpoint, the monotonic clock and the stop signal.
 class CAckPort {
@@ -33,12 +28,6 @@ public:
 };
 
 enum class WaitResult { Acknowledged, Failed, Stopped };
-
-struct WaitCounters {
-    std::uint32_t idle = 0;
-    std::uint32_t stray = 0;
-    std::uint32_t sends = 0;
-};
 
 using AckMatcher = std::function<bool(const LinkFrame& reply)>;
 

@@ -9,30 +9,29 @@
 namespace lumicord {
 namespace {
 
-constexpr int kSnapshotLength = 65536;
-// A transmitter reads one device's 1286-byte replies only. With the full snapshot length each
-// ring slot would take 64 KiB, which is most of the memory of hundreds of transmitters.
-constexpr int kTransmitterSnapshotLength = 2048;
+// No reader looks past byte 1286 of a frame, so a snapshot just above it loses nothing. The
+// snapshot length sets the size of every ring slot, and the whole ring is mapped into the
+// process: with 65536 each slot would take 64 KiB.
+constexpr int kSnapshotLength = 2048;
 
-// In immediate mode libpcap keeps one fixed slot per frame, as large as the snapshot length
-// or the interface's largest frame (65535 + 18 when the interface offloads), so buffers are
-// counted in such slots rather than in 1286-byte frames.
-constexpr int kSlotBytes = 65536 + 18 + 128;
-// A transmitter sees one device's acknowledgements and outcomes, a few frames at a time; with
-// its short snapshot length this holds about 28 of them.
-constexpr int kTransmitterBufferBytes = 64 * 1024;
-// The capture thread must hold a burst of 1000 discovery replies while it drains them.
-constexpr int kCaptureSlots = 1024;
+// A short-lived sender, or one device's acknowledgements and outcomes a few at a time: about
+// 28 slots.
+constexpr int kSmallBufferBytes = 64 * 1024;
+// The capture thread sees every link frame addressed to the adapter: a burst of 1000
+// discovery replies, and the acknowledgements and outcomes of a thousand transfers running at
+// once; the transfers' receive path sees the same frames. About 3600 slots each.
+constexpr int kLargeBufferBytes = 8 * 1024 * 1024;
 
 int BufferBytes(EndpointUse use) {
     switch (use) {
     case EndpointUse::Capture:
-        return kCaptureSlots * kSlotBytes;
+    case EndpointUse::TransferPath:
+        return kLargeBufferBytes;
     case EndpointUse::DiscoverySender:
     case EndpointUse::Transmitter:
         break;
     }
-    return kTransmitterBufferBytes;
+    return kSmallBufferBytes;
 }
 
 std::string FilterText(const char* direction, const std::string& macText) {
@@ -50,9 +49,7 @@ std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, in
     pcap_t* handle = pcap_create(device.c_str(), errbuf);
     if (handle == nullptr)
         return nullptr;
-    const int snapshot =
-        use == EndpointUse::Transmitter ? kTransmitterSnapshotLength : kSnapshotLength;
-    if (pcap_set_snaplen(handle, snapshot) != 0 || pcap_set_promisc(handle, 1) != 0 ||
+    if (pcap_set_snaplen(handle, kSnapshotLength) != 0 || pcap_set_promisc(handle, 1) != 0 ||
         pcap_set_timeout(handle, readTimeoutMs) != 0 || pcap_set_immediate_mode(handle, 1) != 0 ||
         pcap_set_buffer_size(handle, BufferBytes(use)) != 0 || pcap_activate(handle) < 0) {
         pcap_close(handle);
@@ -109,7 +106,8 @@ bool CLinkEndpoint::Send(const LinkFrame& frame) {
                            static_cast<int>(kLinkFrameSize)) == 0;
 }
 
-ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedBytes) {
+ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedBytes,
+                                     std::int64_t* stampUs) {
     pcap_pkthdr* header = nullptr;
     const u_char* data = nullptr;
     int result = pcap_next_ex(m_handle, &header, &data);
@@ -122,6 +120,8 @@ ReceiveResult CLinkEndpoint::Receive(LinkFrame& frame, std::size_t* capturedByte
         frame = ReadCapturedFrame(data, header->caplen);
         if (capturedBytes != nullptr)
             *capturedBytes = header->caplen;
+        if (stampUs != nullptr)
+            *stampUs = static_cast<std::int64_t>(header->ts.tv_sec) * 1000000 + header->ts.tv_usec;
         return ReceiveResult::Frame;
     }
     return result == 0 ? ReceiveResult::Timeout : ReceiveResult::Error;
@@ -140,6 +140,10 @@ int CLinkEndpoint::SelectableFd() const {
 
 std::string CaptureFilterExpression(const MacAddress& adapterMac) {
     return FilterText("dst", MacTextLower(adapterMac));
+}
+
+std::string CaptureThreadFilterExpression(const MacAddress& adapterMac) {
+    return CaptureFilterExpression(adapterMac) + " and not (ether[18:2] = 4 and ether[14:2] != 0)";
 }
 
 std::string TransmitterFilterExpression(const MacAddress& deviceMac) {

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "link/TransferPaths.h"
 #include "link/Transmitter.h"
 #include "platform/WakeupFd.h"
 #include "records/CSqlManagement.h"
@@ -67,6 +68,7 @@ struct CTransferRegistry::State : CTransferStatus {
     std::map<std::pair<std::string, StatusColumn>, std::uint64_t> lastOutcome;
     std::uint64_t outcomeCount = 0;
     CWakeupFd stop;
+    CTransferPaths paths;
     std::shared_mutex storeGate; // writers share it; closing takes it alone
     bool storeClosed = false;
     std::mutex mutex;
@@ -101,7 +103,8 @@ bool CTransferRegistry::Start(const TransmitJob& job, const std::string& capture
     }
     for (int attempt = 0; attempt < kThreadStartAttempts; ++attempt) {
         // The routine owns a copy of the job and a share of the state; the page's job may go.
-        auto routine = [state, job, link = TransferLink{captureDevice, state->stop.Fd()}] {
+        auto routine = [state, job,
+                        link = TransferLink{captureDevice, state->stop.Fd(), &state->paths}] {
             RunTransmitJob(job, link, *state);
             state->Finished();
         };
@@ -119,6 +122,7 @@ bool CTransferRegistry::StopAll(std::chrono::milliseconds bound) {
         std::unique_lock lock(state.mutex);
         state.stopping = true;
         state.stop.Signal();
+        state.paths.StopAll();
         allEnded = state.ended.wait_for(lock, bound, [&] { return state.running == 0; });
     }
     // Waits for a write in progress; later writes are dropped.

@@ -32,10 +32,13 @@ public:
                        std::uint64_t mark) = 0;
 };
 
+class CTransferPaths;
+
 // What a running transfer needs beyond its job.
 struct TransferLink {
-    std::string captureDevice; // the link's pcap device when the job was started
-    int stopFd = -1;           // readable once the transfer must stop
+    std::string captureDevice;       // the link's pcap device when the job was started
+    int stopFd = -1;                 // readable once the transfer must stop
+    CTransferPaths* paths = nullptr; // the receive paths the transfer joins
 };
 
 // Runs a start routine on a new detached thread; false when the thread could not be made.

@@ -3,49 +3,65 @@
 #include <cstring>
 #include <memory>
 
-#include "link/AckWaitLoop.h"
 #include "link/FileChunker.h"
-#include "link/LinkEndpoint.h"
+#include "link/TransferPaths.h"
 #include "records/OperateStatus.h"
 
 namespace lumicord {
 namespace {
 
-// The wait loop's view of a transmitter endpoint.
-class CEndpointPort : public CAckPort {
+// A file's chunks as the path sends them.
+class CFileSource : public CFrameSource {
 public:
-    CEndpointPort(CLinkEndpoint& endpoint, int stopFd) : m_endpoint(endpoint), m_stopFd(stopFd) {}
+    CFileSource(CFileChunker& file, const LinkFrame& templ, std::uint16_t expectedMsgType)
+        : m_file(file), m_frame(templ), m_expectedMsgType(expectedMsgType) {}
 
-    void Send(const LinkFrame& frame) override { m_endpoint.Send(frame); }
-    ReceiveResult Receive(LinkFrame& frame) override { return m_endpoint.Receive(frame); }
-    PollWake WaitUntil(Clock::time_point deadline, bool watchEndpoint) override {
-        const int fd = watchEndpoint ? m_endpoint.SelectableFd() : -1;
-        return WaitReadable(fd, m_stopFd, &deadline);
+    const LinkFrame* Next() override {
+        if (!m_file.NextChunk(m_frame))
+            return nullptr;
+        m_seqNo = m_frame.seq_no.get();
+        return &m_frame;
     }
-    Clock::time_point Now() override { return Clock::now(); }
+    bool IsAcknowledgement(const LinkFrame& reply) const override {
+        return IsChunkAcknowledgement(reply, m_expectedMsgType, m_seqNo);
+    }
+    bool AtEnd() const override { return m_file.AtEnd(); }
 
 private:
-    CLinkEndpoint& m_endpoint;
-    int m_stopFd;
+    CFileChunker& m_file;
+    LinkFrame m_frame;
+    std::uint16_t m_expectedMsgType;
+    std::uint16_t m_seqNo = 0;
 };
 
-// Opens the device's endpoint: up to 10 tries 100 ms apart, then the device filter and
-// non-blocking reads. Null when every try failed or a stop was asked for.
-std::unique_ptr<CLinkEndpoint> OpenTransferEndpoint(const TransferLink& link,
-                                                    const LinkFrame& templ, bool& stopped) {
+// The anti-theft command: one frame.
+class CCommandSource : public CFrameSource {
+public:
+    explicit CCommandSource(const LinkFrame& frame) : m_frame(frame) {}
+    const LinkFrame* Next() override { return &m_frame; }
+    bool IsAcknowledgement(const LinkFrame& reply) const override {
+        return IsAntiTheftAcknowledgement(reply);
+    }
+    bool AtEnd() const override { return true; }
+
+private:
+    LinkFrame m_frame;
+};
+
+// Joins the shared path of the link's device: up to 10 tries 100 ms apart. Null when every
+// try failed or a stop was asked for.
+std::shared_ptr<CTransferPath> JoinTransferPath(const TransferLink& link, bool& stopped) {
     stopped = false;
     for (int attempt = 0; attempt < kEndpointTries; ++attempt) {
-        auto endpoint = CLinkEndpoint::Open(link.captureDevice, kTransmitterReadTimeoutMs,
-                                            EndpointUse::Transmitter);
-        if (endpoint) {
-            MacAddress device;
-            std::memcpy(device.data(), templ.dst_mac, device.size());
-            endpoint->SetFilter(TransmitterFilterExpression(device));
-            endpoint->SetNonBlocking(true);
-            // The frames this process sends never concern a transmitter; leaving them out
-            // spares the kernel a filter run per frame sent and endpoint open.
-            endpoint->SetInboundOnly();
-            return endpoint;
+        std::shared_ptr<CTransferPath> path;
+        const CTransferPaths::JoinResult joined = link.paths != nullptr
+                                                      ? link.paths->Join(link.captureDevice, path)
+                                                      : CTransferPaths::JoinResult::Failed;
+        if (joined == CTransferPaths::JoinResult::Joined)
+            return path;
+        if (joined == CTransferPaths::JoinResult::Stopped) {
+            stopped = true;
+            return nullptr;
         }
         const auto until =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(kEndpointRetryMs);
@@ -55,6 +71,12 @@ std::unique_ptr<CLinkEndpoint> OpenTransferEndpoint(const TransferLink& link,
         }
     }
     return nullptr;
+}
+
+MacAddress DeviceOf(const LinkFrame& templ) {
+    MacAddress device;
+    std::memcpy(device.data(), templ.dst_mac, device.size());
+    return device;
 }
 
 TransferResult FromWait(WaitResult result) {
@@ -80,26 +102,14 @@ TransferResult SendFile(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    auto endpoint = OpenTransferEndpoint(link, templ, stopped);
-    if (!endpoint)
+    const auto shared = JoinTransferPath(link, stopped);
+    if (!shared)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
     CFileChunker file;
     if (!file.Open(path))
         return TransferResult::Failed;
-    CEndpointPort port(*endpoint, link.stopFd);
-    LinkFrame frame = templ;
-    for (;;) {
-        if (!file.NextChunk(frame))
-            return TransferResult::Failed;
-        const std::uint16_t seqNo = frame.seq_no.get();
-        const WaitResult waited = WaitForAcknowledgement(port, frame, [&](const LinkFrame& reply) {
-            return IsChunkAcknowledgement(reply, expectedMsgType, seqNo);
-        });
-        if (waited != WaitResult::Acknowledged)
-            return FromWait(waited);
-        if (file.AtEnd())
-            return TransferResult::Finished;
-    }
+    CFileSource source(file, templ, expectedMsgType);
+    return FromWait(shared->Run(DeviceOf(templ), source));
 }
 
 TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
@@ -107,12 +117,11 @@ TransferResult SendCommand(const TransferLink& link, const LinkFrame& templ,
     if (FdSignalled(link.stopFd))
         return TransferResult::Stopped;
     bool stopped = false;
-    auto endpoint = OpenTransferEndpoint(link, templ, stopped);
-    if (!endpoint)
+    const auto shared = JoinTransferPath(link, stopped);
+    if (!shared)
         return stopped ? TransferResult::Stopped : TransferResult::Failed;
-    CEndpointPort port(*endpoint, link.stopFd);
-    const LinkFrame frame = BuildAntiTheftCommand(templ, commandText);
-    return FromWait(WaitForAcknowledgement(port, frame, IsAntiTheftAcknowledgement));
+    CCommandSource source(BuildAntiTheftCommand(templ, commandText));
+    return FromWait(shared->Run(DeviceOf(templ), source));
 }
 
 void RunTransmitJob(const TransmitJob& job, const TransferLink& link, CTransferStatus& status) {

@@ -1,5 +1,5 @@
-// Carrying out one job for one device: the transfers of its kind, each on its own endpoint
-// filtered on the device, frame by frame with acknowledgements, and one status write per
+// Carrying out one job for one device: the transfers of its kind, each handed to the adapter's
+// shared path, which sends it frame by frame with acknowledgements, and one status write per
 // transfer.
 #pragma once
 
@@ -16,7 +16,6 @@ enum class TransferResult { Finished, Failed, Stopped };
 
 constexpr int kEndpointTries = 10;
 constexpr int kEndpointRetryMs = 100;
-constexpr int kTransmitterReadTimeoutMs = 100;
 
 // Sends the file at `path` in chunks built on `templ` (addresses, msg_type, op_code,
 // file_count set), each acknowledged before the next goes.

@@ -25,6 +25,13 @@ void CWakeupFd::Signal() {
     [[maybe_unused]] const ssize_t written = write(m_fd, &one, sizeof one);
 }
 
+void CWakeupFd::Drain() {
+    if (m_fd < 0)
+        return;
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t got = read(m_fd, &count, sizeof count);
+}
+
 bool CWakeupFd::Signalled() const {
     return FdSignalled(m_fd);
 }

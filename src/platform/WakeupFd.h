@@ -1,5 +1,6 @@
-// A descriptor that stays readable once signalled, so a thread blocked in poll on its own
-// descriptors wakes at once when asked to stop; and the bounded poll those threads use.
+// A descriptor that stays readable once signalled (unless drained), so a thread blocked in
+// poll on its own descriptors wakes at once when asked to stop or given work; and the bounded
+// poll those threads use.
 #pragma once
 
 #include <chrono>
@@ -16,8 +17,10 @@ public:
     // False when the descriptor could not be made.
     bool Valid() const { return m_fd >= 0; }
     int Fd() const { return m_fd; }
-    // Makes the descriptor readable for good (it is never drained).
+    // Makes the descriptor readable until it is drained.
     void Signal();
+    // Makes it unreadable again, for a descriptor that wakes a thread time and again.
+    void Drain();
     bool Signalled() const;
 
 private:

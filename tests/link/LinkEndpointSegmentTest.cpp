@@ -116,6 +116,37 @@ TEST_F(LinkEndpointSegment, CaptureFilterAdmitsOnlyLinkFramesAddressedToTheAdapt
     EXPECT_EQ(MarksThrough(*device, *capture, cases, last), ExpectedMarks(cases, last));
 }
 
+TEST_F(LinkEndpointSegment, CaptureThreadFilterLeavesOutOnlyTransferAcknowledgements) {
+    const MacAddress app = CVethSegment::AppMac();
+    auto capture = CLinkEndpoint::Open(CVethSegment::AppInterface(), 1, EndpointUse::Capture);
+    ASSERT_TRUE(capture);
+    ASSERT_TRUE(capture->SetFilter(CaptureThreadFilterExpression(app)));
+    auto device =
+        CLinkEndpoint::Open(CVethSegment::DeviceInterface(), 1, EndpointUse::DiscoverySender);
+    ASSERT_TRUE(device);
+
+    const auto typed = [&](std::uint16_t msgType, std::uint16_t opCode, std::uint16_t mark,
+                           const MacAddress& dst) {
+        LinkFrame frame = Marked(dst, kDeviceA, kLinkEtherType, mark);
+        frame.msg_type.set(msgType);
+        frame.op_code.set(opCode);
+        return frame;
+    };
+    const std::vector<FilterCase> cases = {
+        {typed(MsgDiscover, OpReply, 1, app), true},
+        {typed(MsgConfigFile, OpReply, 2, app), false},
+        {typed(MsgConfigFile, OpConfigOk, 3, app), true},
+        {typed(MsgLogo, OpReply, 4, app), false},
+        {typed(MsgLogo, OpLogoFail, 5, app), true},
+        {typed(MsgAntiTheft, OpReply, 6, app), false},
+        {typed(MsgAntiTheft, OpLockcodeMismatch, 7, app), true},
+        {typed(MsgAntiTheft, OpAntiTheftOk, 8, kStranger), false},
+        {typed(MsgDiscover, OpDiscoverRequest, 9, app), true}, // the thread ignores it itself
+    };
+    const LinkFrame last = typed(MsgConfigFile, OpConfigFail, 99, app);
+    EXPECT_EQ(MarksThrough(*device, *capture, cases, last), ExpectedMarks(cases, last));
+}
+
 TEST_F(LinkEndpointSegment, TransmitterFilterAdmitsOnlyItsDevicesLinkFrames) {
     const MacAddress app = CVethSegment::AppMac();
     auto transmitter =

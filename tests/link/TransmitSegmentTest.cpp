@@ -2,6 +2,7 @@
 // acknowledgements of second copies, stray floods, and stopping in the middle of a batch.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "FrameWait.h"
@@ -176,4 +177,112 @@ TEST_F(TransmitSegment, StoppingDuringABatchEndsEveryTransmitter) {
     // The store and the manager go right away; nothing may touch them afterwards.
     m_manager.reset();
     m_store.reset();
+}
+
+namespace {
+
+// Listens on the simulator's end for the chunks the program sends, in wire order.
+class CChunkLog {
+public:
+    CChunkLog() {
+        m_endpoint =
+            CLinkEndpoint::Open(CVethSegment::DeviceInterface(), 1, EndpointUse::TransferPath);
+        if (m_endpoint)
+            m_ready = m_endpoint->SetFilter("ether src " + MacTextLower(CVethSegment::AppMac()) +
+                                            " and ether proto 0x6262") &&
+                      m_endpoint->SetNonBlocking(true);
+    }
+    bool Ready() const { return m_ready; }
+    // Every chunk that went out until the wire has been quiet for `quiet`: its device number.
+    std::vector<int> Destinations(std::chrono::milliseconds quiet = 300ms) {
+        std::vector<int> destinations;
+        LinkFrame frame;
+        while (WaitForFrame(*m_endpoint, frame, quiet))
+            if (frame.op_code.get() == OpConfigChunk)
+                destinations.push_back(frame.dst_mac[4] << 8 | frame.dst_mac[5]);
+        return destinations;
+    }
+
+private:
+    std::unique_ptr<CLinkEndpoint> m_endpoint;
+    bool m_ready = false;
+};
+
+int CountOf(const std::vector<int>& values, int value) {
+    return static_cast<int>(std::count(values.begin(), values.end(), value));
+}
+
+} // namespace
+
+TEST_F(TransmitSegment, TwoDevicesWhoseFramesInterleaveEachGetTheirOwnFileOnce) {
+    // Both answer 5 ms late, so each device's chunks go out between the other's.
+    StartSimulator({"-n", "2", "--fault", "ack-delay=5"});
+    ASSERT_TRUE(DiscoverAll(2));
+    CChunkLog wire;
+    ASSERT_TRUE(wire.Ready());
+    const std::string bytes[2] = {PatternBytes(20 * 1024, 6), PatternBytes(20 * 1024 - 7, 7)};
+    for (int n = 1; n <= 2; ++n)
+        ASSERT_TRUE(m_manager->StartTransmitJob(
+            Job(n, JobConfigFile, "", File("c" + std::to_string(n) + ".xml", bytes[n - 1]))));
+    ASSERT_TRUE(AllEnded());
+    const std::vector<int> sent = wire.Destinations();
+
+    int turns = 0;
+    for (std::size_t i = 1; i < sent.size(); ++i)
+        turns += sent[i] != sent[i - 1];
+    EXPECT_GE(turns, 4) << "the two transfers did not run side by side";
+    for (int n = 1; n <= 2; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(CountOf(sent, n), 20); // every chunk once: no acknowledgement went astray
+        ap_info_stu row;
+        EXPECT_TRUE(WaitFor(
+            [&] { return Row(DeviceMacText(n), row) && row.para_status == OperateSuccess; }, 5s));
+        EXPECT_EQ(ReadWholeFile(OutDir() / OutName(n, "config")), bytes[n - 1]);
+    }
+}
+
+TEST_F(TransmitSegment, OneDevicesAcknowledgementsNeverReachAnotherDevicesTransfer) {
+    // Both get the same file, so device 2's acknowledgements would match device 1's chunks.
+    StartSimulator({"-n", "2", "--fault", "no-ack@1"});
+    ASSERT_TRUE(DiscoverAll(2));
+    CChunkLog wire;
+    ASSERT_TRUE(wire.Ready());
+    const std::string config = File("c.xml", PatternBytes(3000, 8));
+    for (int n = 1; n <= 2; ++n)
+        ASSERT_TRUE(m_manager->StartTransmitJob(Job(n, JobConfigFile, "", config)));
+    ASSERT_TRUE(AllEnded());
+    const std::vector<int> sent = wire.Destinations();
+
+    EXPECT_EQ(CountOf(sent, 1), 5); // the first chunk, five times, then the failure
+    EXPECT_EQ(CountOf(sent, 2), 3);
+    ap_info_stu row;
+    ASSERT_TRUE(Row(DeviceMacText(1), row));
+    EXPECT_EQ(row.para_status, TransmitFail);
+    EXPECT_TRUE(WaitFor(
+        [&] { return Row(DeviceMacText(2), row) && row.para_status == OperateSuccess; }, 5s));
+}
+
+TEST_F(TransmitSegment, StrayFloodFromOneDeviceDoesNotHoldUpAnother) {
+    // Device 1 sends 2000 stray frames before each acknowledgement.
+    StartSimulator({"-n", "2", "--fault", "flood=2000@1"});
+    ASSERT_TRUE(DiscoverAll(2));
+    CChunkLog wire;
+    ASSERT_TRUE(wire.Ready());
+    const std::string bytes = PatternBytes(20 * 1024, 9);
+    const std::string config = File("c.xml", bytes);
+    for (int n = 1; n <= 2; ++n)
+        ASSERT_TRUE(m_manager->StartTransmitJob(Job(n, JobConfigFile, "", config)));
+    ASSERT_TRUE(AllEnded());
+    const std::vector<int> sent = wire.Destinations();
+
+    // Device 2's chunks each went once: none waited for a resend.
+    EXPECT_EQ(CountOf(sent, 2), 20);
+    EXPECT_EQ(CountOf(sent, 1), 20);
+    for (int n = 1; n <= 2; ++n) {
+        SCOPED_TRACE(n);
+        ap_info_stu row;
+        EXPECT_TRUE(WaitFor(
+            [&] { return Row(DeviceMacText(n), row) && row.para_status == OperateSuccess; }, 5s));
+        EXPECT_EQ(ReadWholeFile(OutDir() / OutName(n, "config")), bytes);
+    }
 }
