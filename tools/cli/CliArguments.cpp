@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CliContent.h"
 #include "link/MacText.h"
 #include "link/TransmitJob.h"
 
@@ -15,6 +16,10 @@ CliCommand CommandNamed(const std::string& name) {
         return CliCommand::Scan;
     if (name == "send")
         return CliCommand::Send;
+    if (name == "sheet")
+        return CliCommand::Sheet;
+    if (name == "configs")
+        return CliCommand::Configs;
     return CliCommand::None;
 }
 
@@ -66,6 +71,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
         if (!errors.empty())
             return false;
     }
+    if (o.command == CliCommand::Sheet || o.command == CliCommand::Configs)
+        return ParseContentArguments(args, i, o, errors);
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool scanOrSend = o.command == CliCommand::Scan || o.command == CliCommand::Send;
@@ -105,7 +112,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
     if (o.help)
         return errors.empty();
     if (o.command == CliCommand::None)
-        errors.push_back("no command given (adapters, scan or send)");
+        errors.push_back("no command given (adapters, scan, send, sheet or configs)");
     if ((o.command == CliCommand::Scan || o.command == CliCommand::Send) && o.adapter.empty())
         errors.push_back("-i ADAPTER is required");
     if (o.command == CliCommand::Send)
@@ -133,6 +140,9 @@ std::string CliUsage(CliCommand command) {
                "for up to 15 seconds and prints each device's statuses and result.\n"
                "Exit status: 0 every device succeeded, 1 some did not, 2 bad usage,\n"
                "3 another copy of the program is running, 4 adapter not usable.\n";
+    case CliCommand::Sheet:
+    case CliCommand::Configs:
+        return ContentUsage(command);
     case CliCommand::None:
         break;
     }
@@ -141,6 +151,8 @@ std::string CliUsage(CliCommand command) {
            "  adapters   list the adapters\n"
            "  scan       find the devices on an adapter\n"
            "  send       send a logo, a configuration file or a command to devices\n"
+           "  sheet      write the per-device spreadsheet for a configuration file\n"
+           "  configs    write per-device configuration files from the spreadsheet\n"
            "Run from the program directory's copy; `lumicord-cli COMMAND --help` for more.\n";
 }
 

@@ -6,7 +6,7 @@
 
 namespace lumicord::cli {
 
-enum class CliCommand { None, Adapters, Scan, Send };
+enum class CliCommand { None, Adapters, Scan, Send, Sheet, Configs };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
@@ -19,6 +19,8 @@ struct CliOptions {
     bool hasCommandText = false;
     bool all = false;
     std::vector<std::string> macs; // upper-case MAC texts, each once
+    std::string outPath;           // sheet: the sheet to write; configs: the folder
+    std::string sheetPath;         // configs: the edited sheet
 };
 
 enum CliExitCode : int {
