@@ -85,6 +85,23 @@ QWidget* CTDialog::Control(int controlId) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
+QWidget* CTDialog::ReplaceControl(int controlId, QWidget* replacement) {
+    const auto it = m_controls.find(controlId);
+    if (it == m_controls.end()) {
+        delete replacement;
+        return nullptr;
+    }
+    QWidget* old = it->second;
+    replacement->setParent(this);
+    replacement->setObjectName(old->objectName());
+    replacement->setGeometry(old->geometry());
+    replacement->setVisible(!old->isHidden());
+    QWidget::setTabOrder(old, replacement);
+    it->second = replacement;
+    delete old;
+    return replacement;
+}
+
 void CTDialog::SetBackgroundImage(const QString& path) {
     if (path.isEmpty())
         return;

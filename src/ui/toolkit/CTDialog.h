@@ -41,6 +41,13 @@ public:
     template <class T> T* ControlAs(int controlId) const {
         return qobject_cast<T*>(Control(controlId));
     }
+    // Puts `replacement` (a child of this dialog) in the place of the template's control
+    // `controlId`: its name, rectangle, visibility and place in the focus order; the control
+    // it replaces is destroyed. Returns the replacement, or null (and destroys it) when the
+    // template has no such control.
+    template <class T> T* AttachControl(int controlId, T* replacement) {
+        return static_cast<T*>(ReplaceControl(controlId, replacement));
+    }
 
     // Paints what the dialog's own surface shows in `area` (dialog coordinates) with the
     // painter's origin at the area's top-left corner. Buttons take their backdrop from it.
@@ -55,6 +62,7 @@ protected:
 
 private:
     void CreateControls(const CDialogTemplate& dialogTemplate);
+    QWidget* ReplaceControl(int controlId, QWidget* replacement);
 
     int m_templateId;
     QImage m_background;
