@@ -10,6 +10,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libfuzzer-14-dev libclang-rt-14-dev clang-format
     iproute2 util-linux xvfb xauth libcap2-bin
+    xdg-utils
+    libspreadsheet-parseexcel-perl libspreadsheet-writeexcel-perl libreoffice-calc-nogui
 )
 
 missing=()

@@ -149,6 +149,11 @@ bool AcTransmitManage::FindCaptureDevice(const local_adapter_stu& adapter) {
     return lumicord::FindCaptureDevice(adapter, m_captureDevice);
 }
 
+bool AcTransmitManage::ProbeCapture(std::string& why) const {
+    return CLinkEndpoint::Open(m_captureDevice, kLinkReadTimeoutMs, EndpointUse::DiscoverySender,
+                               &why) != nullptr;
+}
+
 bool AcTransmitManage::StartTransmitJob(const TransmitJob& job) {
     return m_transfers.Start(job, m_captureDevice);
 }

@@ -55,6 +55,10 @@ public:
     void RefreshAdapters(std::vector<local_adapter_stu>& adapters);
     void ChooseAdapter(const local_adapter_stu& adapter);
     bool FindCaptureDevice(const local_adapter_stu& adapter);
+    // Opens the chosen capture device once and closes it again: false, with the capture
+    // library's reason in `why`, when a scan on it could capture nothing (no capture rights,
+    // the adapter gone, no device chosen).
+    bool ProbeCapture(std::string& why) const;
 
     // Starts one transmitter thread for `job` on the chosen adapter's device.
     bool StartTransmitJob(const TransmitJob& job);

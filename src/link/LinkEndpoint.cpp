@@ -42,24 +42,30 @@ std::string FilterText(const char* direction, const std::string& macText) {
 } // namespace
 
 std::unique_ptr<CLinkEndpoint> CLinkEndpoint::Open(const std::string& device, int readTimeoutMs,
-                                                   EndpointUse use) {
-    if (device.empty())
+                                                   EndpointUse use, std::string* why) {
+    auto fail = [why](const char* reason) -> std::unique_ptr<CLinkEndpoint> {
+        if (why != nullptr)
+            *why = reason;
         return nullptr;
+    };
+    if (device.empty())
+        return fail("no capture device chosen");
     char errbuf[PCAP_ERRBUF_SIZE] = {};
     pcap_t* handle = pcap_create(device.c_str(), errbuf);
     if (handle == nullptr)
-        return nullptr;
+        return fail(errbuf);
     if (pcap_set_snaplen(handle, kSnapshotLength) != 0 || pcap_set_promisc(handle, 1) != 0 ||
         pcap_set_timeout(handle, readTimeoutMs) != 0 || pcap_set_immediate_mode(handle, 1) != 0 ||
         pcap_set_buffer_size(handle, BufferBytes(use)) != 0 || pcap_activate(handle) < 0) {
+        const std::string reason = pcap_geterr(handle);
         pcap_close(handle);
-        return nullptr;
+        return fail(reason.c_str());
     }
     // On Linux a blocking pcap read may wait for the first frame however long it takes, so
     // the handle always stays non-blocking and Receive waits out the read timeout itself.
     if (pcap_setnonblock(handle, 1, errbuf) != 0 || pcap_get_selectable_fd(handle) < 0) {
         pcap_close(handle);
-        return nullptr;
+        return fail("no selectable descriptor");
     }
     return std::unique_ptr<CLinkEndpoint>(new CLinkEndpoint(handle, device, readTimeoutMs));
 }

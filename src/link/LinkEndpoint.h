@@ -27,9 +27,10 @@ enum class ReceiveResult { Frame, Timeout, Error };
 class CLinkEndpoint {
 public:
     // Opens `device` (snaplen 2048, promiscuous, immediate mode, the read timeout and the
-    // buffer size of `use`). Null when the device cannot be opened.
+    // buffer size of `use`). Null when the device cannot be opened; then `why`, when given,
+    // holds the capture library's reason.
     static std::unique_ptr<CLinkEndpoint> Open(const std::string& device, int readTimeoutMs,
-                                               EndpointUse use);
+                                               EndpointUse use, std::string* why = nullptr);
     ~CLinkEndpoint();
     CLinkEndpoint(const CLinkEndpoint&) = delete;
     CLinkEndpoint& operator=(const CLinkEndpoint&) = delete;

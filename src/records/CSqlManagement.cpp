@@ -28,6 +28,7 @@ constexpr const char* kCreateMacIndex = "CREATE INDEX ap_info_mac ON ap_info(mac
 // MAC and filter texts are bound to the ? marks, never written into the statement.
 constexpr const char* kSelectDevice = "select * from ap_info where mac=?";
 constexpr const char* kSelectAll = "select * from ap_info ";
+constexpr const char* kUpdateResult = "update ap_info set result=? where mac=?";
 constexpr const char* kWhereMacContains = " where ap_info.mac like ? escape '\\'";
 constexpr const char* kSelectWireless = "select * from ap_info  where mac=?";
 constexpr const char* kDeleteAll = "delete * from ap_info";
@@ -165,6 +166,22 @@ bool CSqlManagement::SetResult(const std::string& mac, int result) {
         m_recordset.CommitRow();
     }
     m_recordset.CloseQuery();
+    return found;
+}
+
+int CSqlManagement::SetResults(const std::vector<std::pair<std::string, int>>& results) {
+    std::lock_guard lock(m_lock);
+    if (!m_database.IsConnected())
+        return 0;
+    const bool inTransaction = m_database.RunStatement("BEGIN");
+    int found = 0;
+    for (const auto& [mac, result] : results) {
+        const SqlParameters parameters = {Utf8ToUtf16(std::to_string(result)), Utf8ToUtf16(mac)};
+        if (m_database.RunStatement(kUpdateResult, parameters) && m_database.RecordsAffected() > 0)
+            ++found;
+    }
+    if (inTransaction)
+        m_database.RunStatement("COMMIT");
     return found;
 }
 

@@ -6,6 +6,8 @@
 #include <list>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "link/ApDiscoverStu.h"
 #include "records/ApInfoStu.h"
@@ -39,6 +41,9 @@ public:
     bool SetLogoStatus(const std::string& mac, int code);
     bool SetAntiTheftStatus(const std::string& mac, int code);
     bool SetResult(const std::string& mac, int result);
+    // SetResult for several devices in one transaction: one commit instead of one per device.
+    // Returns how many of them had a row.
+    int SetResults(const std::vector<std::pair<std::string, int>>& results);
     DeviceResult GetDeviceResult(const std::string& mac);
     bool ListDevices(std::list<ap_info_stu>& rows, int& rowCount, int& successCount, int& failCount,
                      bool ascending, int sortKey, const std::u16string& macFilter);

@@ -26,7 +26,8 @@ bool CQtApplicationHooks::InitialiseFramework() {
 
 void CQtApplicationHooks::RunMainWindow(CApplicationApp& app) {
     SetApplicationLook(&app.Settings(), &app.SkinPaths());
-    auto window = std::make_unique<CApplicationDlg>();
+    const CPageServices services{&app.TransmitManage(), &app.ResultStore()};
+    auto window = std::make_unique<CApplicationDlg>(services);
     SetApplicationMainWindow(window.get());
     window->exec();
     window.reset();

@@ -44,8 +44,22 @@ TEST(CliArguments, AcceptedForms) {
     EXPECT_TRUE(p.options.hasCommandText);
     EXPECT_TRUE(p.options.all);
 
-    for (auto args : std::vector<std::vector<std::string>>{
-             {"--help"}, {"send", "--help"}, {"scan", "-h"}, {"--help", "adapters"}}) {
+    p = Parse({"sheet", "--config", "C.XML", "--out", "s.xls", "-i", "eth1", "02:00:00:00:00:01"});
+    ASSERT_TRUE(p.ok) << (p.errors.empty() ? "" : p.errors[0]);
+    EXPECT_EQ(p.options.command, CliCommand::Sheet);
+    EXPECT_EQ(p.options.outPath, "s.xls");
+    EXPECT_EQ(p.options.adapter, "eth1");
+    p = Parse(
+        {"configs", "--config", "c.json", "--sheet", "s.xls", "--out", "dir", "02:00:00:00:00:01"});
+    ASSERT_TRUE(p.ok) << (p.errors.empty() ? "" : p.errors[0]);
+    EXPECT_EQ(p.options.sheetPath, "s.xls");
+
+    for (auto args : std::vector<std::vector<std::string>>{{"--help"},
+                                                           {"send", "--help"},
+                                                           {"scan", "-h"},
+                                                           {"--help", "adapters"},
+                                                           {"sheet", "-h"},
+                                                           {"configs", "--help"}}) {
         p = Parse(args);
         EXPECT_TRUE(p.ok);
         EXPECT_TRUE(p.options.help);
@@ -60,7 +74,7 @@ TEST(CliArguments, EveryBadArgumentGetsOneLine) {
     };
     const std::string longText(512, 'x');
     const Case cases[] = {
-        {{}, {"no command given (adapters, scan or send)"}},
+        {{}, {"no command given (adapters, scan, send, sheet, configs or anti-theft)"}},
         {{"frobnicate"}, {"unknown command: frobnicate"}},
         {{"scan"}, {"-i ADAPTER is required"}},
         {{"scan", "-i"}, {"option -i needs a value", "-i ADAPTER is required"}},
@@ -78,6 +92,15 @@ TEST(CliArguments, EveryBadArgumentGetsOneLine) {
         {{"send", "-i", "e", "--config", "c"}, {"send needs MAC addresses or --all"}},
         {{"send", "-i", "e", "--config", "c", "02:00:00:00:00", "zz", "02:00:00:00:00:01"},
          {"not a MAC address: 02:00:00:00:00", "not a MAC address: zz"}},
+        {{"sheet"},
+         {"--config FILE is required", "--out SHEET.xls is required",
+          "give the MAC addresses of the devices"}},
+        {{"configs", "--config", "c.txt", "--out", "d", "02:00:00:00:00:01"},
+         {"Modify file is not .xml or .json file!"}},
+        {{"configs", "-i", "e", "--config", "c.json", "--out", "d", "02:00:00:00:00:01"},
+         {"unknown option: -i", "not a MAC address: e"}},
+        {{"sheet", "--sheet", "s.xls", "--config", "c.xml", "--out", "s.xls", "02:00:00:00:00:01"},
+         {"unknown option: --sheet", "not a MAC address: s.xls"}},
     };
     for (const Case& c : cases) {
         const Parsed p = Parse(c.args);

@@ -5,10 +5,13 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "CliRunner.h"
 #include "ManagerSegment.h"
 #include "app/CApplicationApp.h"
+#include "content/XlsBook.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/SingleInstanceLock.h"
 
 using namespace lumicord;
@@ -137,4 +140,34 @@ TEST(CliProcess, HelpUsageAndARunningCopy) {
     run = RunTool("adapters");
     EXPECT_EQ(run.code, ExitInstanceRunning);
     EXPECT_NE(run.out.find("another copy of Lumicord"), std::string::npos) << run.out;
+}
+
+// sheet after a scan: the wireless columns carry what each device reported.
+TEST_F(CliSegment, SheetCarriesWhatEachDeviceReported) {
+    StartSimulator({"-n", "2", "--ssid2", "lab-{n}"});
+    ASSERT_TRUE(DiscoverAll(2));
+    // The tool takes the template from its program directory: here, the tests' folder.
+    const std::string templatePath = ProgramDirectory() + "ExcelTemplate/Template.xls";
+    std::filesystem::create_directories(ProgramDirectory() + "ExcelTemplate");
+    XlsBook empty;
+    empty.AddSheet(u"Sheet1");
+    ASSERT_TRUE(empty.Save(templatePath));
+
+    const std::string sheet = (m_dir / "devices.xls").string();
+    const ToolRun run = Cli({"sheet", "-i", CVethSegment::AppInterface(), "--config",
+                             std::string(LUMICORD_CONTENT_DATA) + "/two-radios.json", "--out",
+                             sheet, DeviceMacText(2), DeviceMacText(1)});
+    ASSERT_EQ(run.code, ExitOk) << run.out << run.err;
+    EXPECT_EQ(run.out, "wrote " + sheet + " (2 devices, wireless columns on)\n");
+    XlsBook book;
+    ASSERT_TRUE(book.Load(sheet));
+    const XlsSheet& cells = *book.GetSheet(0);
+    // mac, three WAN groups (vid and PPPoE for the first and third), then the wireless columns.
+    const std::uint32_t ssid5 = 1 + 4 + 1 + 4;
+    ASSERT_EQ(cells.ReadStr(0, ssid5), u"ssid_5g");
+    const std::u16string expected[] = {u"Lumicord-0002-5G", u"key5-0002", u"lab-0002",
+                                       u"key24-0002"};
+    for (std::uint32_t i = 0; i < 4; ++i)
+        EXPECT_EQ(cells.ReadStr(1, ssid5 + i), expected[i]);
+    EXPECT_EQ(cells.ReadStr(2, ssid5 + 2), u"lab-0001");
 }

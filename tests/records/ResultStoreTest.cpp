@@ -146,6 +146,28 @@ TEST_F(ResultStore, SortsByMacAndByResultBothWays) {
     }
 }
 
+TEST_F(ResultStore, SetResultsWritesEveryDeviceWithARow) {
+    for (const std::string& mac : {kMacB, kMacC, kMacA})
+        ASSERT_TRUE(m_store.AddDevice(MakeDevice(mac)));
+    EXPECT_EQ(m_store.SetResults({{kMacA, ResultInProgress},
+                                  {"02:00:00:00:0F:0F", ResultSuccess},
+                                  {kMacB, ResultFailed},
+                                  {kMacC, ResultNotStarted}}),
+              3);
+    std::list<ap_info_stu> rows;
+    int count = 0;
+    int success = 0;
+    int failed = 0;
+    ASSERT_TRUE(m_store.ListDevices(rows, count, success, failed, true, SortByResult, u""));
+    EXPECT_EQ(Macs(rows), (std::vector<std::string>{kMacB, kMacA, kMacC}));
+    EXPECT_EQ(count, 3); // the MAC without a row got none
+    // The transaction is over: a single write afterwards commits on its own.
+    ASSERT_TRUE(m_store.SetResult(kMacC, ResultSuccess));
+    rows.clear();
+    ASSERT_TRUE(m_store.ListDevices(rows, count, success, failed, true, SortByResult, u""));
+    EXPECT_EQ(Macs(rows), (std::vector<std::string>{kMacC, kMacB, kMacA}));
+}
+
 TEST_F(ResultStore, FilterIsASubstringOfTheMac) {
     for (const std::string& mac : {kMacA, kMacB, kMacC})
         ASSERT_TRUE(m_store.AddDevice(MakeDevice(mac)));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CliContent.h"
 #include "link/MacText.h"
 #include "link/TransmitJob.h"
 
@@ -17,6 +18,10 @@ CliCommand CommandNamed(const std::string& name) {
         return CliCommand::Send;
     if (name == "anti-theft")
         return CliCommand::AntiTheft;
+    if (name == "sheet")
+        return CliCommand::Sheet;
+    if (name == "configs")
+        return CliCommand::Configs;
     return CliCommand::None;
 }
 
@@ -68,6 +73,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
         if (!errors.empty())
             return false;
     }
+    if (o.command == CliCommand::Sheet || o.command == CliCommand::Configs)
+        return ParseContentArguments(args, i, o, errors);
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool antiTheft = o.command == CliCommand::AntiTheft;
@@ -110,7 +117,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
     if (o.help)
         return errors.empty();
     if (o.command == CliCommand::None)
-        errors.push_back("no command given (adapters, scan or send)");
+        errors.push_back("no command given (adapters, scan, send, sheet, configs or anti-theft)");
     if ((o.command == CliCommand::Scan || o.command == CliCommand::Send ||
          o.command == CliCommand::AntiTheft) &&
         o.adapter.empty())
@@ -147,6 +154,9 @@ std::string CliUsage(CliCommand command) {
                "3 another copy of the program is running, 4 adapter not usable.\n";
     case CliCommand::AntiTheft:
         return AntiTheftUsage();
+    case CliCommand::Sheet:
+    case CliCommand::Configs:
+        return ContentUsage(command);
     case CliCommand::None:
         break;
     }
@@ -156,6 +166,8 @@ std::string CliUsage(CliCommand command) {
            "  scan       find the devices on an adapter\n"
            "  send       send a logo, a configuration file or a command to devices\n"
            "  anti-theft set the anti-theft protection of devices\n"
+           "  sheet      write the per-device spreadsheet for a configuration file\n"
+           "  configs    write per-device configuration files from the spreadsheet\n"
            "Run from the program directory's copy; `lumicord-cli COMMAND --help` for more.\n";
 }
 

@@ -8,7 +8,7 @@
 
 namespace lumicord::cli {
 
-enum class CliCommand { None, Adapters, Scan, Send, AntiTheft };
+enum class CliCommand { None, Adapters, Scan, Send, Sheet, Configs, AntiTheft };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
@@ -21,6 +21,8 @@ struct CliOptions {
     bool hasCommandText = false;
     bool all = false;
     std::vector<std::string> macs; // upper-case MAC texts, each once
+    std::string outPath;           // sheet: the sheet to write; configs: the folder
+    std::string sheetPath;         // configs: the edited sheet
     AntiTheftOptions antiTheft;
 };
 

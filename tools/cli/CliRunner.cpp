@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "CliContent.h"
 #include "link/AcTransmitManage.h"
 #include "link/BatchProgress.h"
 #include "link/ScanProgress.h"
@@ -257,6 +258,10 @@ int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement&
         return RunScan(options, manager, store, out, err, timings);
     case CliCommand::Send:
         return RunSend(options, manager, store, out, err, timings);
+    case CliCommand::Sheet:
+        return RunSheet(options, manager, store, out, err, timings);
+    case CliCommand::Configs:
+        return RunConfigs(options, out, err);
     case CliCommand::AntiTheft:
         return RunAntiTheft(options, manager, store, out, err, timings);
     case CliCommand::None:
@@ -264,6 +269,14 @@ int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement&
     }
     std::fputs(CliUsage(CliCommand::None).c_str(), err);
     return ExitUsage;
+}
+
+bool ChooseCliAdapter(AcTransmitManage& manager, const std::string& wanted, std::FILE* err) {
+    return ChooseAdapterNamed(manager, wanted, err);
+}
+
+void ScanCliSegment(AcTransmitManage& manager, CSqlManagement& store, const CliTimings& timings) {
+    Scan(manager, store, timings);
 }
 
 } // namespace lumicord::cli

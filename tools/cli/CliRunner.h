@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "CliArguments.h"
 
@@ -21,5 +22,9 @@ struct CliTimings {
 // Runs a parsed command line; returns the process's exit code.
 int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement& store,
            std::FILE* out, std::FILE* err, const CliTimings& timings = {});
+
+// The adapter choice and the scan of `scan`, for the other commands.
+bool ChooseCliAdapter(AcTransmitManage& manager, const std::string& wanted, std::FILE* err);
+void ScanCliSegment(AcTransmitManage& manager, CSqlManagement& store, const CliTimings& timings);
 
 } // namespace lumicord::cli

@@ -11,7 +11,9 @@
 #include <QSystemTrayIcon>
 
 #include "ui/pages/CAboutDlg.h"
+#include "ui/pages/CDevicesControlDlg.h"
 #include "ui/pages/CEmptyPageDlg.h"
+#include "ui/pages/CSelectAdapterDlg.h"
 #include "ui/toolkit/ApplicationContext.h"
 #include "ui/toolkit/CNoteDlg.h"
 #include "ui/toolkit/CTButtonPicture.h"
@@ -44,7 +46,10 @@ QIcon ApplicationIcon() {
 
 } // namespace
 
-CApplicationDlg::CApplicationDlg(QWidget* parent) : CTDialog(kTemplate, parent) {
+CApplicationDlg::CApplicationDlg(QWidget* parent) : CApplicationDlg(CPageServices{}, parent) {}
+
+CApplicationDlg::CApplicationDlg(const CPageServices& services, QWidget* parent)
+    : CTDialog(kTemplate, parent), m_services(services) {
     setWindowIcon(ApplicationIcon());
     setWindowTitle(QStringLiteral("Lumicord"));
     TranslateWindow(this);
@@ -103,12 +108,28 @@ void CApplicationDlg::SetUpTrayIcon() {
 
 void CApplicationDlg::CreatePages() {
     for (std::size_t i = 0; i < kPageSlots.size(); ++i) {
-        auto* page = new CEmptyPageDlg(kPageSlots[i].id, this);
+        QWidget* page = CreatePage(kPageSlots[i].id);
         page->move(kPageSlots[i].position);
         page->raise();
         page->hide();
         m_pages[i] = page;
     }
+}
+
+QWidget* CApplicationDlg::CreatePage(int pageId) {
+    if (m_services.Valid() && pageId == kPageSelectAdapter)
+        return new CSelectAdapterDlg(m_services, this);
+    if (m_services.Valid() && pageId == kPageDevices)
+        return new CDevicesControlDlg(m_services, this);
+    return new CEmptyPageDlg(pageId, this);
+}
+
+CSelectAdapterDlg* CApplicationDlg::SelectAdapterPage() const {
+    return qobject_cast<CSelectAdapterDlg*>(Page(kPageSelectAdapter));
+}
+
+CDevicesControlDlg* CApplicationDlg::DevicesPage() const {
+    return qobject_cast<CDevicesControlDlg*>(Page(kPageDevices));
 }
 
 QWidget* CApplicationDlg::Page(int pageId) const {

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "ui/pages/PageServices.h"
 #include "ui/toolkit/CTDialog.h"
 
 class QMenu;
@@ -13,6 +14,8 @@ class QSystemTrayIcon;
 
 namespace lumicord {
 
+class CDevicesControlDlg;
+class CSelectAdapterDlg;
 class CTButtonPicture;
 
 inline constexpr int kPageSelectAdapter = 160;
@@ -30,12 +33,16 @@ inline constexpr int kCommandAbout = 16;
 class CApplicationDlg : public CTDialog {
     Q_OBJECT
 public:
+    // Without services (a window on its own) the adapter and devices slots hold empty pages.
     explicit CApplicationDlg(QWidget* parent = nullptr);
+    explicit CApplicationDlg(const CPageServices& services, QWidget* parent = nullptr);
     ~CApplicationDlg() override;
 
     // Makes one page the visible one; any id but 161, 162 and 163 shows page 160.
     void ShowPage(int pageId);
     QWidget* Page(int pageId) const;
+    CSelectAdapterDlg* SelectAdapterPage() const;
+    CDevicesControlDlg* DevicesPage() const;
 
     CTButtonPicture* MinimiseButton() const;
     CTButtonPicture* CloseButton() const;
@@ -59,10 +66,12 @@ private:
     void SetUpButtons();
     void SetUpTrayIcon();
     void CreatePages();
+    QWidget* CreatePage(int pageId);
     void SetCloseImages(bool adapterPageSet);
     void ShowFromTray(bool toForeground);
     bool ConfirmExit(const QString& title, const QString& message);
 
+    CPageServices m_services;
     std::array<QWidget*, 4> m_pages{}; // in the order 160, 161, 163, 162
     QSystemTrayIcon* m_trayIcon = nullptr;
     bool m_ending = false;
