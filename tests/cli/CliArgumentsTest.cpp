@@ -74,7 +74,7 @@ TEST(CliArguments, EveryBadArgumentGetsOneLine) {
     };
     const std::string longText(512, 'x');
     const Case cases[] = {
-        {{}, {"no command given (adapters, scan, send, sheet or configs)"}},
+        {{}, {"no command given (adapters, scan, send, sheet, configs or anti-theft)"}},
         {{"frobnicate"}, {"unknown command: frobnicate"}},
         {{"scan"}, {"-i ADAPTER is required"}},
         {{"scan", "-i"}, {"option -i needs a value", "-i ADAPTER is required"}},

@@ -1,7 +1,8 @@
 // The adapter selection and devices pages in the real main window, driving the real discovery
 // manager and result store over a veth segment against lumicord-devsim: scans, tick boxes,
-// sorting, the hand-over to the anti-theft slot, a batch followed to its end, Change, and the
-// note instead of a scan when the capture device cannot be opened.
+// sorting, the hand-over to the anti-theft page and the batch it starts followed to its end,
+// lock codes refused by devices, Change, and the note instead of a scan when the capture
+// device cannot be opened.
 #include <QtTest>
 
 #include <linux/capability.h>
@@ -19,17 +20,19 @@
 #include "app/SettingsFile.h"
 #include "link/AcTransmitManage.h"
 #include "link/MacText.h"
+#include "platform/LocalClock.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
 #include "ui/grid/CGridCtrl.h"
+#include "ui/pages/CAntiTheftProtectionDlg.h"
 #include "ui/pages/CApplicationDlg.h"
 #include "ui/pages/CDevicesControlDlg.h"
-#include "ui/pages/CEmptyPageDlg.h"
 #include "ui/pages/CSelectAdapterDlg.h"
 #include "ui/toolkit/ApplicationContext.h"
 #include "ui/toolkit/CCustomComboBox.h"
 #include "ui/toolkit/CNoteDlg.h"
 #include "ui/toolkit/CTButtonPicture.h"
+#include "ui/toolkit/CTEditGdiplus.h"
 #include "ui/toolkit/CTPicture.h"
 #include "ui/toolkit/WindowMessageEvent.h"
 
@@ -361,25 +364,20 @@ private slots:
         page.OnGridClick(0, 0);
         QTest::mouseClick(page.AntiTheftButton(), Qt::LeftButton);
         QVERIFY(Shown(kPageAntiTheft));
-        auto* antiTheft = qobject_cast<CEmptyPageDlg*>(m_window->Page(kPageAntiTheft));
+        auto* antiTheft = qobject_cast<CAntiTheftProtectionDlg*>(m_window->Page(kPageAntiTheft));
         QVERIFY(antiTheft != nullptr);
         QCOMPARE(antiTheft->SelectedDevices(), page.SelectedDevices());
         QCOMPARE(page.SelectedDevices().size(), std::size_t(5));
 
-        // What the anti-theft page does on Apply.
-        m_store->ResetStatuses();
-        for (const std::string& mac : antiTheft->SelectedDevices()) {
-            m_store->SetAntiTheftStatus(mac, Operating);
-            TransmitJob job =
-                MakeTransmitJob(*ParseMacText(mac), m_manager->AdapterMac(), JobAntiTheft);
-            SetJobText(job.command_text, sizeof job.command_text, R"({"Lockcode":"1234"})");
-            QVERIFY(m_manager->StartTransmitJob(job));
-        }
         PostWindowMessage(&page, kAntiTheftBatchMessage, 0, 0); // lParam 0 is ignored
         QCoreApplication::sendPostedEvents(&page);
         QVERIFY(!page.BatchRunning());
-        PostWindowMessage(&page, kAntiTheftBatchMessage, 0, 1);
-        QTest::mouseClick(antiTheft->BackButton(), Qt::LeftButton);
+        // Apply with protection off: statuses reset, marked operating, one transmitter per
+        // device, message 0x464 with the page's address, and the devices page shown.
+        antiTheft->Field(AntiTheftField::LockCode)->SetRealText(QStringLiteral("1234"));
+        antiTheft->OnSwitch();
+        CNoteDlg::setNextAnswer(kNoteOk);
+        QTest::mouseClick(antiTheft->Button(1212), Qt::LeftButton);
         QVERIFY(Shown(kPageDevices));
         QCoreApplication::sendPostedEvents(&page);
         QVERIFY(page.BatchRunning());
@@ -422,6 +420,62 @@ private slots:
             QCOMPARE(page.Rows().At(page.Rows().Find(DeviceMacText(stillOperating))).statusImage,
                      kImageOperating);
         }
+    }
+
+    // The anti-theft page run for real against devices that hold lock codes: the matching
+    // devices end "Operate success", the other "Lockcode mismatch"; the devices page shows
+    // their images and counts, and the day's logs hold their records.
+    void antiTheftLockCodesThroughThePages() {
+        StartDevsim({"-n", "3", "--lock-code", "Site-7@1-2", "--lock-code", "other@3"});
+        QVERIFY(WaitForDevices(3));
+        OpenWindow(kSecond);
+        PickAdapter(MacText(CVethSegment::AppMac()));
+        AdapterPage().OnStartScan();
+        QTRY_VERIFY_WITH_TIMEOUT(Shown(kPageDevices), 10000);
+        CDevicesControlDlg& page = DevicesPage();
+        page.OnGridClick(0, 0);
+        QTest::mouseClick(page.AntiTheftButton(), Qt::LeftButton);
+        auto* antiTheft = qobject_cast<CAntiTheftProtectionDlg*>(m_window->Page(kPageAntiTheft));
+        QVERIFY(antiTheft != nullptr && antiTheft->isVisible());
+        const std::pair<AntiTheftField, const char*> fields[] = {
+            {AntiTheftField::LockCode, "Site-7"},
+            {AntiTheftField::ConfirmLockCode, "Site-7"},
+            {AntiTheftField::AcName, "AC 1"},
+            {AntiTheftField::PrimaryDns, "8.8.4.4"},
+        };
+        for (const auto& [field, text] : fields)
+            antiTheft->Field(field)->SetRealText(QString::fromUtf8(text));
+        CNoteDlg::setNextAnswer(kNoteOk);
+        QTest::mouseClick(antiTheft->Button(1212), Qt::LeftButton);
+        QVERIFY(Shown(kPageDevices));
+        QTRY_VERIFY(page.BatchRunning());
+        QVERIFY(QTest::qWaitFor([&] { return !page.BatchRunning(); }, 30000));
+        QCOMPARE(page.SuccessCount(), 2);
+        QCOMPARE(page.FailCount(), 1);
+        for (int device = 1; device <= 3; ++device) {
+            const std::string mac = DeviceMacText(device);
+            const GridImage image = page.Rows().At(page.Rows().Find(mac)).statusImage;
+            QCOMPARE(image, device < 3 ? kImageSuccess : kImageError);
+            std::list<ap_info_stu> rows;
+            int count = 0, ok = 0, failed = 0;
+            m_store->ListDevices(rows, count, ok, failed, true, SortByMac,
+                                 std::u16string(mac.begin(), mac.end()));
+            QCOMPARE(rows.size(), std::size_t(1));
+            QCOMPARE(rows.front().antitheft_status,
+                     device < 3 ? int(OperateSuccess) : int(LockcodeMismatch));
+        }
+        const LocalTime now = ReadLocalTime();
+        char day[16];
+        std::snprintf(day, sizeof day, "%04d-%02d-%02d", now.year, now.month, now.day);
+        const auto read = [&](const char* name) {
+            QFile file(QString::fromStdString((m_dir / "Log" / day / name).string()));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString success = read("Success.txt");
+        const QString fail = read("Fail.txt");
+        QCOMPARE(success.count(QStringLiteral("\tJSON_CMD_DATA\t")), 2);
+        QVERIFY(success.contains(QString::fromStdString(DeviceMacText(2) + "\tJSON_CMD_DATA")));
+        QCOMPARE(fail.count(QString::fromStdString(DeviceMacText(3) + "\tJSON_CMD_DATA")), 1);
     }
 
     // More devices than the 1023 rows a fixed table would hold: all listed, all ticked.

@@ -16,6 +16,8 @@ CliCommand CommandNamed(const std::string& name) {
         return CliCommand::Scan;
     if (name == "send")
         return CliCommand::Send;
+    if (name == "anti-theft")
+        return CliCommand::AntiTheft;
     if (name == "sheet")
         return CliCommand::Sheet;
     if (name == "configs")
@@ -75,7 +77,9 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
         return ParseContentArguments(args, i, o, errors);
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool scanOrSend = o.command == CliCommand::Scan || o.command == CliCommand::Send;
+        const bool antiTheft = o.command == CliCommand::AntiTheft;
+        const bool sends = o.command == CliCommand::Send || antiTheft;
+        const bool scanOrSend = o.command == CliCommand::Scan || sends;
         std::string value;
         if (arg == "-h" || arg == "--help") {
             o.help = true;
@@ -95,11 +99,12 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
                 o.commandText = value;
                 o.hasCommandText = true;
             }
-        } else if (o.command == CliCommand::Send && arg == "--all") {
+        } else if (sends && arg == "--all") {
             o.all = true;
+        } else if (antiTheft && TakeAntiTheftOption(args, i, o.antiTheft, errors)) {
         } else if (!arg.empty() && arg[0] == '-') {
             errors.push_back("unknown option: " + arg);
-        } else if (o.command != CliCommand::Send) {
+        } else if (!sends) {
             errors.push_back("unexpected argument: " + arg);
         } else if (const auto mac = ParseMacText(arg)) {
             const std::string text = MacText(*mac);
@@ -112,11 +117,18 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& o,
     if (o.help)
         return errors.empty();
     if (o.command == CliCommand::None)
-        errors.push_back("no command given (adapters, scan, send, sheet or configs)");
-    if ((o.command == CliCommand::Scan || o.command == CliCommand::Send) && o.adapter.empty())
+        errors.push_back("no command given (adapters, scan, send, sheet, configs or anti-theft)");
+    if ((o.command == CliCommand::Scan || o.command == CliCommand::Send ||
+         o.command == CliCommand::AntiTheft) &&
+        o.adapter.empty())
         errors.push_back("-i ADAPTER is required");
     if (o.command == CliCommand::Send)
         CheckSendOptions(o, errors);
+    if (o.command == CliCommand::AntiTheft) {
+        CheckAntiTheftOptions(o.antiTheft, errors);
+        if (o.all == !o.macs.empty())
+            errors.push_back("anti-theft needs MAC addresses or --all, not both");
+    }
     return errors.empty();
 }
 
@@ -140,6 +152,8 @@ std::string CliUsage(CliCommand command) {
                "for up to 15 seconds and prints each device's statuses and result.\n"
                "Exit status: 0 every device succeeded, 1 some did not, 2 bad usage,\n"
                "3 another copy of the program is running, 4 adapter not usable.\n";
+    case CliCommand::AntiTheft:
+        return AntiTheftUsage();
     case CliCommand::Sheet:
     case CliCommand::Configs:
         return ContentUsage(command);
@@ -151,6 +165,7 @@ std::string CliUsage(CliCommand command) {
            "  adapters   list the adapters\n"
            "  scan       find the devices on an adapter\n"
            "  send       send a logo, a configuration file or a command to devices\n"
+           "  anti-theft set the anti-theft protection of devices\n"
            "  sheet      write the per-device spreadsheet for a configuration file\n"
            "  configs    write per-device configuration files from the spreadsheet\n"
            "Run from the program directory's copy; `lumicord-cli COMMAND --help` for more.\n";

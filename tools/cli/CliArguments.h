@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "CliAntiTheft.h"
+
 namespace lumicord::cli {
 
-enum class CliCommand { None, Adapters, Scan, Send, Sheet, Configs };
+enum class CliCommand { None, Adapters, Scan, Send, Sheet, Configs, AntiTheft };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
@@ -21,6 +23,7 @@ struct CliOptions {
     std::vector<std::string> macs; // upper-case MAC texts, each once
     std::string outPath;           // sheet: the sheet to write; configs: the folder
     std::string sheetPath;         // configs: the edited sheet
+    AntiTheftOptions antiTheft;
 };
 
 enum CliExitCode : int {

@@ -1,5 +1,8 @@
 #include "CliRunner.h"
 
+#include "CliAntiTheft.h"
+#include "CliSteps.h"
+
 #include <cstring>
 #include <list>
 #include <string>
@@ -72,6 +75,8 @@ int CountRows(CSqlManagement& store) {
     return count;
 }
 
+} // namespace
+
 // Makes `wanted` (an interface name or a display text) the link's adapter.
 bool ChooseAdapterNamed(AcTransmitManage& manager, const std::string& wanted, std::FILE* err) {
     std::vector<local_adapter_stu> adapters;
@@ -107,6 +112,62 @@ void Scan(AcTransmitManage& manager, CSqlManagement& store, const CliTimings& ti
             manager.BroadcastDiscovery();
     }
 }
+
+int ScanForTargets(const CliOptions& o, AcTransmitManage& manager, CSqlManagement& store,
+                   std::FILE* err, const CliTimings& timings, std::vector<std::string>& targets,
+                   bool& allFound) {
+    if (!ChooseAdapterNamed(manager, o.adapter, err))
+        return ExitAdapter;
+    Scan(manager, store, timings);
+    const std::vector<ap_discover_stu> devices = manager.Devices();
+    std::vector<std::string> missing;
+    targets.clear();
+    if (o.all) {
+        for (const ap_discover_stu& d : devices)
+            targets.push_back(Field(d.mac));
+    } else {
+        for (const std::string& mac : o.macs) {
+            bool found = false;
+            for (const ap_discover_stu& d : devices)
+                found = found || mac == Field(d.mac);
+            (found ? targets : missing).push_back(mac);
+        }
+    }
+    for (const std::string& mac : missing)
+        std::fprintf(err, "%s: not found on the segment\n", mac.c_str());
+    allFound = missing.empty();
+    if (targets.empty()) {
+        std::fprintf(err, "no device to send to\n");
+        return ExitSomeFailed;
+    }
+    return ExitOk;
+}
+
+int FollowBatch(CSqlManagement& store, const std::vector<std::string>& targets, bool allFound,
+                std::FILE* out, const CliTimings& timings) {
+    CBatchProgress batch(store, targets);
+    do
+        std::this_thread::sleep_for(timings.tick);
+    while (!batch.OnSecond());
+
+    bool allSucceeded = allFound;
+    for (const std::string& mac : targets) {
+        ap_info_stu row{};
+        std::list<ap_info_stu> one;
+        int count = 0, success = 0, fail = 0;
+        store.ListDevices(one, count, success, fail, true, SortByMac, Utf8ToUtf16(mac));
+        if (!one.empty())
+            row = one.front();
+        const DeviceResult result = store.GetDeviceResult(mac);
+        allSucceeded = allSucceeded && result == ResultSuccess;
+        std::fprintf(out, "%s\tconfig: %s\tlogo: %s\tanti-theft: %s\tresult: %s\n", mac.c_str(),
+                     StatusText(row.para_status).c_str(), StatusText(row.logo_status).c_str(),
+                     StatusText(row.antitheft_status).c_str(), ResultText(result));
+    }
+    return allSucceeded ? ExitOk : ExitSomeFailed;
+}
+
+namespace {
 
 int RunAdapters(AcTransmitManage& manager, std::FILE* out) {
     std::vector<local_adapter_stu> adapters;
@@ -172,30 +233,10 @@ void MarkOperating(CSqlManagement& store, const std::string& mac, const Transmit
 
 int RunSend(const CliOptions& o, AcTransmitManage& manager, CSqlManagement& store, std::FILE* out,
             std::FILE* err, const CliTimings& timings) {
-    if (!ChooseAdapterNamed(manager, o.adapter, err))
-        return ExitAdapter;
-    Scan(manager, store, timings);
-    const std::vector<ap_discover_stu> devices = manager.Devices();
     std::vector<std::string> targets;
-    std::vector<std::string> missing;
-    if (o.all) {
-        for (const ap_discover_stu& d : devices)
-            targets.push_back(Field(d.mac));
-    } else {
-        for (const std::string& mac : o.macs) {
-            bool found = false;
-            for (const ap_discover_stu& d : devices)
-                found = found || mac == Field(d.mac);
-            (found ? targets : missing).push_back(mac);
-        }
-    }
-    for (const std::string& mac : missing)
-        std::fprintf(err, "%s: not found on the segment\n", mac.c_str());
-    if (targets.empty()) {
-        std::fprintf(err, "no device to send to\n");
-        return ExitSomeFailed;
-    }
-
+    bool allFound = false;
+    if (const int code = ScanForTargets(o, manager, store, err, timings, targets, allFound))
+        return code;
     store.ResetStatuses();
     for (const std::string& mac : targets) {
         const TransmitJob job = JobFor(o, *ParseMacText(mac), manager.AdapterMac());
@@ -203,26 +244,7 @@ int RunSend(const CliOptions& o, AcTransmitManage& manager, CSqlManagement& stor
         if (!manager.StartTransmitJob(job))
             std::fprintf(err, "%s: transmitter could not be started\n", mac.c_str());
     }
-    CBatchProgress batch(store, targets);
-    do
-        std::this_thread::sleep_for(timings.tick);
-    while (!batch.OnSecond());
-
-    bool allSucceeded = missing.empty();
-    for (const std::string& mac : targets) {
-        ap_info_stu row{};
-        std::list<ap_info_stu> one;
-        int count = 0, success = 0, fail = 0;
-        store.ListDevices(one, count, success, fail, true, SortByMac, Utf8ToUtf16(mac));
-        if (!one.empty())
-            row = one.front();
-        const DeviceResult result = store.GetDeviceResult(mac);
-        allSucceeded = allSucceeded && result == ResultSuccess;
-        std::fprintf(out, "%s\tconfig: %s\tlogo: %s\tanti-theft: %s\tresult: %s\n", mac.c_str(),
-                     StatusText(row.para_status).c_str(), StatusText(row.logo_status).c_str(),
-                     StatusText(row.antitheft_status).c_str(), ResultText(result));
-    }
-    return allSucceeded ? ExitOk : ExitSomeFailed;
+    return FollowBatch(store, targets, allFound, out, timings);
 }
 
 } // namespace
@@ -240,6 +262,8 @@ int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement&
         return RunSheet(options, manager, store, out, err, timings);
     case CliCommand::Configs:
         return RunConfigs(options, out, err);
+    case CliCommand::AntiTheft:
+        return RunAntiTheft(options, manager, store, out, err, timings);
     case CliCommand::None:
         break;
     }

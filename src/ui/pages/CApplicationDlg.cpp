@@ -10,7 +10,9 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+#include "content/AntiTheftApply.h"
 #include "ui/pages/CAboutDlg.h"
+#include "ui/pages/CAntiTheftProtectionDlg.h"
 #include "ui/pages/CDevicesControlDlg.h"
 #include "ui/pages/CEmptyPageDlg.h"
 #include "ui/pages/CSelectAdapterDlg.h"
@@ -121,6 +123,9 @@ QWidget* CApplicationDlg::CreatePage(int pageId) {
         return new CSelectAdapterDlg(m_services, this);
     if (m_services.Valid() && pageId == kPageDevices)
         return new CDevicesControlDlg(m_services, this);
+    if (m_services.Valid() && pageId == kPageAntiTheft)
+        return new CAntiTheftProtectionDlg(
+            std::make_unique<CLinkAntiTheftTarget>(*m_services.store, *m_services.manager), this);
     return new CEmptyPageDlg(pageId, this);
 }
 
