@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "CliSteps.h"
+
 #include "content/DeviceSheet.h"
 #include "content/FieldValidation.h"
 #include "content/JsonConfig.h"
@@ -118,9 +120,9 @@ int RunSheet(const CliOptions& o, AcTransmitManage& manager, CSqlManagement& sto
     if (!ReadSummary(content, o.configPath, err))
         return ExitSomeFailed;
     if (!o.adapter.empty()) {
-        if (!ChooseCliAdapter(manager, o.adapter, err))
+        if (!ChooseAdapterNamed(manager, o.adapter, err))
             return ExitAdapter;
-        ScanCliSegment(manager, store, timings);
+        Scan(manager, store, timings);
     }
     std::string note;
     if (!WriteDeviceSheetTo(content, store, ProgramDirectory() + "ExcelTemplate/Template.xls",

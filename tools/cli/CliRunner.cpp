@@ -271,12 +271,4 @@ int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement&
     return ExitUsage;
 }
 
-bool ChooseCliAdapter(AcTransmitManage& manager, const std::string& wanted, std::FILE* err) {
-    return ChooseAdapterNamed(manager, wanted, err);
-}
-
-void ScanCliSegment(AcTransmitManage& manager, CSqlManagement& store, const CliTimings& timings) {
-    Scan(manager, store, timings);
-}
-
 } // namespace lumicord::cli

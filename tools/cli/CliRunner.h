@@ -23,8 +23,4 @@ struct CliTimings {
 int RunCli(const CliOptions& options, AcTransmitManage& manager, CSqlManagement& store,
            std::FILE* out, std::FILE* err, const CliTimings& timings = {});
 
-// The adapter choice and the scan of `scan`, for the other commands.
-bool ChooseCliAdapter(AcTransmitManage& manager, const std::string& wanted, std::FILE* err);
-void ScanCliSegment(AcTransmitManage& manager, CSqlManagement& store, const CliTimings& timings);
-
 } // namespace lumicord::cli
