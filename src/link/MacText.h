@@ -26,6 +26,14 @@ inline std::string MacTextLower(const MacAddress& mac) {
     return MacTextLower(mac.data());
 }
 
+// The six bytes as one number, for keyed lookups by address.
+inline std::uint64_t MacKey(const std::uint8_t* mac) {
+    std::uint64_t key = 0;
+    for (int i = 0; i < 6; ++i)
+        key = (key << 8) | mac[i];
+    return key;
+}
+
 // Reads six hex pairs separated by ':' or '-' (either case); nothing else is accepted.
 std::optional<MacAddress> ParseMacText(std::string_view text);
 

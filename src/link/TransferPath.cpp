@@ -4,15 +4,10 @@
 #include <new>
 #include <system_error>
 
+#include "link/MacText.h"
+
 namespace lumicord {
 namespace {
-
-std::uint64_t MacKey(const std::uint8_t* mac) {
-    std::uint64_t key = 0;
-    for (int i = 0; i < 6; ++i)
-        key = (key << 8) | mac[i];
-    return key;
-}
 
 // How long the thread leaves a failing endpoint alone before reading again.
 constexpr std::chrono::milliseconds kErrorPause{10};

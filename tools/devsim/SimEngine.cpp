@@ -10,15 +10,10 @@
 #include <filesystem>
 #include <utility>
 
+#include "link/MacText.h"
+
 namespace lumicord::devsim {
 namespace {
-
-std::uint64_t MacKey(const std::uint8_t* mac) {
-    std::uint64_t key = 0;
-    for (int i = 0; i < 6; ++i)
-        key = (key << 8) | mac[i];
-    return key;
-}
 
 constexpr int kSendTries = 5; // a full send queue is tried again 1 ms later
 
