@@ -6,6 +6,7 @@
 
 #include "CliRunner.h"
 #include "ManagerSegment.h"
+#include "ShellRun.h"
 #include "platform/LocalClock.h"
 
 using namespace lumicord;
@@ -14,15 +15,6 @@ using namespace lumicord::testing;
 using namespace std::chrono_literals;
 
 namespace {
-
-std::string ReadBack(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
-}
 
 std::string TodayFolder() {
     const LocalTime now = ReadLocalTime();
@@ -60,8 +52,8 @@ TEST_F(CliAntiTheftSegment, MatchingLockCodesSucceedAndOthersAreRefused) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const int code = RunCli(options, *m_manager, *m_store, out, err, CliTimings{100ms});
-    const std::string outText = ReadBack(out);
-    EXPECT_EQ(code, ExitSomeFailed) << outText << ReadBack(err);
+    const std::string outText = ReadBackAndClose(out);
+    EXPECT_EQ(code, ExitSomeFailed) << outText << ReadBackAndClose(err);
     EXPECT_EQ(outText, Line(1, "Operate success", "success") +
                            Line(2, "Operate success", "success") +
                            Line(3, "Lockcode mismatch", "failed"));
@@ -84,5 +76,5 @@ TEST_F(CliAntiTheftSegment, MatchingLockCodesSucceedAndOthersAreRefused) {
     out = std::tmpfile();
     err = std::tmpfile();
     EXPECT_EQ(RunCli(options, *m_manager, *m_store, out, err, CliTimings{100ms}), ExitOk);
-    EXPECT_EQ(ReadBack(out), Line(3, "Operate success", "success"));
+    EXPECT_EQ(ReadBackAndClose(out), Line(3, "Operate success", "success"));
 }

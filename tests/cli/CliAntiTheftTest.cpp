@@ -6,6 +6,7 @@
 
 #include "CliArguments.h"
 #include "CliRunner.h"
+#include "ShellRun.h"
 #include "TempFolder.h"
 #include "content/AntiTheftCommand.h"
 #include "content/AntiTheftFields.h"
@@ -24,15 +25,6 @@ std::vector<std::string> Args(std::vector<std::string> options) {
     std::vector<std::string> args = {"anti-theft", "-i", "no-such-adapter"};
     args.insert(args.end(), options.begin(), options.end());
     return args;
-}
-
-std::string ReadBack(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
 }
 
 } // namespace
@@ -106,7 +98,7 @@ TEST(CliAntiTheft, FieldsFromOptionsOverATemplate) {
         AntiTheftFields fields;
         std::FILE* err = std::tmpfile();
         const bool loaded = AntiTheftFieldsFrom(options.antiTheft, fields, err);
-        const std::string errText = ReadBack(err);
+        const std::string errText = ReadBackAndClose(err);
         EXPECT_EQ(loaded, !c.command.empty()) << c.command;
         if (loaded)
             EXPECT_EQ(BuildAntiTheftCommand(fields), c.command);
@@ -142,7 +134,7 @@ TEST(CliAntiTheft, ARefusedFieldSendsNothing) {
         std::FILE* err = std::tmpfile();
         // The adapter does not exist: a field check that came later would end in ExitAdapter.
         EXPECT_EQ(RunCli(parsed, manager, store, out, err), ExitUsage) << message;
-        EXPECT_EQ(ReadBack(err), message);
-        EXPECT_EQ(ReadBack(out), "");
+        EXPECT_EQ(ReadBackAndClose(err), message);
+        EXPECT_EQ(ReadBackAndClose(out), "");
     }
 }

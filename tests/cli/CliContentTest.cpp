@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "ShellRun.h"
 #include "TempFolder.h"
 #include "content/XlsBook.h"
 #include "content/XmlConfig.h"
@@ -12,27 +13,13 @@ using namespace lumicord;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string output;
-};
-
 // Each run holds a single-instance lock of its own, so tests running side by side do not
 // refuse each other; neither command relies on what the store holds.
-ToolRun RunTool(const std::string& args) {
+ShellRun RunTool(const std::string& args) {
     static const TempFolder lockFolder;
-    const std::string command = "XDG_RUNTIME_DIR=" + lockFolder.Path() + " " +
-                                std::string(LUMICORD_CLI_PATH) + " " + args + " 2>&1";
-    ToolRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const std::string command =
+        "XDG_RUNTIME_DIR=" + lockFolder.Path() + " " + std::string(LUMICORD_CLI_PATH) + " " + args;
+    return RunShell(command);
 }
 
 std::string Source(const char* name) {
@@ -52,7 +39,7 @@ const std::string kMacs = "02:00:00:00:00:01 02:00:00:00:00:02";
 TEST(CliContent, SheetThenConfigsFollowTheRowsByMac) {
     TempFolder folder;
     const std::string sheet = folder.Path() + "devices.xls";
-    ToolRun run =
+    ShellRun run =
         RunTool("sheet --config " + Source("one-radio.xml") + " --out " + sheet + " " + kMacs);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("wrote " + sheet), std::string::npos);
@@ -94,8 +81,8 @@ TEST(CliContent, InvalidFieldWritesNothingAndNoSheetGivesCopies) {
     ASSERT_TRUE(book.Save(sheet));
 
     std::filesystem::create_directories(folder.Path() + "out");
-    ToolRun run = RunTool("configs --config " + Source("two-radios.json") + " --sheet " + sheet +
-                          " --out " + folder.Path() + "out " + kMacs);
+    ShellRun run = RunTool("configs --config " + Source("two-radios.json") + " --sheet " + sheet +
+                           " --out " + folder.Path() + "out " + kMacs);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.output, "The MAC:02:00:00:00:00:02 vid1 value:5000 is invalid. Please check "
                           "that the following rules are met:VLAN ID must be an integer ranging "

@@ -9,6 +9,7 @@
 
 #include "CliRunner.h"
 #include "ManagerSegment.h"
+#include "ShellRun.h"
 #include "app/CApplicationApp.h"
 #include "content/XlsBook.h"
 #include "platform/ProgramDirectory.h"
@@ -27,30 +28,14 @@ struct ToolRun {
     std::string err;
 };
 
-std::string ReadStream(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
 int CountLines(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
 // Runs the tool as a process; its status and what it wrote.
 ToolRun RunTool(const std::string& args) {
-    const std::string command = std::string(LUMICORD_CLI_PATH) + " " + args + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text, ""};
+    const ShellRun run = RunShell(std::string(LUMICORD_CLI_PATH) + " " + args);
+    return {run.status, run.output, ""};
 }
 
 } // namespace
@@ -64,7 +49,7 @@ protected:
         std::FILE* out = std::tmpfile();
         std::FILE* err = std::tmpfile();
         const int code = RunCli(options, *m_manager, *m_store, out, err, CliTimings{100ms});
-        return {code, ReadStream(out), ReadStream(err)};
+        return {code, ReadBackAndClose(out), ReadBackAndClose(err)};
     }
 };
 

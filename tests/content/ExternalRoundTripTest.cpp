@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "ContentFiles.h"
+#include "ShellRun.h"
 #include "TempFolder.h"
 #include "content/XlsBook.h"
 #include "platform/TextConversion.h"
@@ -19,26 +20,8 @@ namespace {
 
 using Cells = XlsSheet::CellMap;
 
-struct ShellRun {
-    int status = -1;
-    std::string output;
-};
-
-ShellRun Shell(const std::string& command) {
-    ShellRun run;
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.output.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 bool HasPerlModule(const char* module) {
-    return Shell(std::string("perl -M") + module + " -e 1").status == 0;
+    return RunShell(std::string("perl -M") + module + " -e 1").status == 0;
 }
 
 std::string Quoted(const std::string& text) {
@@ -86,8 +69,8 @@ std::string FromHex(const std::string& hex) {
 ShellRun Office(const TempFolder& folder, const std::string& arguments) {
     const std::string home = folder.Path() + "home";
     std::filesystem::create_directories(home);
-    return Shell("HOME=" + home + " soffice -env:UserInstallation=file://" + home +
-                 "/profile --headless --norestore --nolockcheck " + arguments);
+    return RunShell("HOME=" + home + " soffice -env:UserInstallation=file://" + home +
+                    "/profile --headless --norestore --nolockcheck " + arguments);
 }
 
 } // namespace
@@ -97,7 +80,7 @@ TEST(ExternalRoundTrip, ParseExcelReadsOurSheet) {
         GTEST_SKIP() << "libspreadsheet-parseexcel-perl is not installed (scripts/install-deps.sh)";
     TempFolder folder;
     const std::string path = WriteSample(folder, "ours.xls");
-    const ShellRun run = Shell("perl " + ContentData("../xls-cells.pl") + " " + path);
+    const ShellRun run = RunShell("perl " + ContentData("../xls-cells.pl") + " " + path);
     ASSERT_EQ(run.status, 0) << run.output;
     Cells read;
     std::istringstream lines(run.output);
@@ -114,7 +97,7 @@ TEST(ExternalRoundTrip, WeReadWriteExcelStringsAndNumbers) {
         GTEST_SKIP() << "libspreadsheet-writeexcel-perl is not installed (scripts/install-deps.sh)";
     TempFolder folder;
     const std::string path = folder.Path() + "theirs.xls";
-    const ShellRun run = Shell("perl " + ContentData("../write-xls.pl") + " " + path);
+    const ShellRun run = RunShell("perl " + ContentData("../write-xls.pl") + " " + path);
     ASSERT_EQ(run.status, 0) << run.output;
     XlsBook book;
     ASSERT_TRUE(book.Load(path));
@@ -138,7 +121,7 @@ TEST(ExternalRoundTrip, WeReadWriteExcelStringsAndNumbers) {
 }
 
 TEST(ExternalRoundTrip, LibreOfficeConvertsOurSheetAndBack) {
-    if (Shell("command -v soffice").status != 0)
+    if (RunShell("command -v soffice").status != 0)
         GTEST_SKIP() << "libreoffice-calc-nogui is not installed (scripts/install-deps.sh)";
     TempFolder folder;
     const std::string ours = WriteSample(folder, "ours.xls");
