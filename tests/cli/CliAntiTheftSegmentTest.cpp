@@ -16,20 +16,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string TodayFolder() {
-    const LocalTime now = ReadLocalTime();
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
-    return text;
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
-
 std::string Line(int device, const char* antiTheft, const char* result) {
     return ManagerSegment::DeviceMacText(device) +
            "\tconfig: Wait operate\tlogo: Wait operate\tanti-theft: " + antiTheft +
@@ -64,10 +50,10 @@ TEST_F(CliAntiTheftSegment, MatchingLockCodesSucceedAndOthersAreRefused) {
               R"("DNS2":"0.0.0.0"})");
     const std::string success = ReadWholeFile(LogDir() / TodayFolder() / "Success.txt");
     const std::string fail = ReadWholeFile(LogDir() / TodayFolder() / "Fail.txt");
-    EXPECT_EQ(Count(success, "\tJSON_CMD_DATA\t"), 2) << success;
-    EXPECT_EQ(Count(success, DeviceMacText(1) + "\tJSON_CMD_DATA\t"), 1);
-    EXPECT_EQ(Count(success, DeviceMacText(2) + "\tJSON_CMD_DATA\t"), 1);
-    EXPECT_EQ(Count(fail, DeviceMacText(3) + "\tJSON_CMD_DATA\t"), 1) << fail;
+    EXPECT_EQ(CountOccurrences(success, "\tJSON_CMD_DATA\t"), 2) << success;
+    EXPECT_EQ(CountOccurrences(success, DeviceMacText(1) + "\tJSON_CMD_DATA\t"), 1);
+    EXPECT_EQ(CountOccurrences(success, DeviceMacText(2) + "\tJSON_CMD_DATA\t"), 1);
+    EXPECT_EQ(CountOccurrences(fail, DeviceMacText(3) + "\tJSON_CMD_DATA\t"), 1) << fail;
 
     // With protection off only the lock code counts; device 3 takes its own code.
     ASSERT_TRUE(ParseCliArguments({"anti-theft", "-i", CVethSegment::AppInterface(), "--lock-code",

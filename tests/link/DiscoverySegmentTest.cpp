@@ -15,20 +15,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string TodayFolder() {
-    const LocalTime now = ReadLocalTime();
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
-    return text;
-}
-
-int CountOccurrences(const std::string& text, const std::string& what) {
-    int count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++count;
-    return count;
-}
-
 // The simulator's {n}: the device number in four digits.
 std::string Number(int n) {
     char text[16];

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -12,10 +13,27 @@
 
 #include "VethTest.h"
 #include "link/AcTransmitManage.h"
+#include "platform/LocalClock.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
 
 namespace lumicord::testing {
+
+// The result log's folder name for today, "YYYY-MM-DD".
+inline std::string TodayFolder() {
+    const LocalTime now = ReadLocalTime();
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", now.year, now.month, now.day);
+    return text;
+}
+
+// How often `what` stands in `text`, overlaps included.
+inline int CountOccurrences(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
 
 class ManagerSegment : public VethTest {
 public:
