@@ -18,6 +18,7 @@
 #include "VethSegment.h"
 #include "link/AcTransmitManage.h"
 #include "link/LinkEndpoint.h"
+#include "platform/OpenFileLimit.h"
 #include "platform/WakeupFd.h"
 #include "records/CSqlManagement.h"
 #include "records/ResultLog.h"
@@ -324,10 +325,7 @@ void SilentDevices() {
 } // namespace
 
 int main(int argc, char** argv) {
-    rlimit files{};
-    getrlimit(RLIMIT_NOFILE, &files);
-    files.rlim_cur = files.rlim_max;
-    setrlimit(RLIMIT_NOFILE, &files);
+    RaiseOpenFileLimit();
     std::string whyNot;
     auto segment = CVethSegment::Create(whyNot);
     if (!segment) {
